@@ -1,0 +1,36 @@
+# Installs the header, the library, the self-test program and a CMake package, so that another
+# project can write find_package(orv_pill CONFIG REQUIRED) and link orv::pill.
+include(CMakePackageConfigHelpers)
+
+set(ORV_PILL_INSTALL_CMAKEDIR "${CMAKE_INSTALL_LIBDIR}/cmake/orv_pill"
+    CACHE STRING "Where the orv_pill CMake package is installed, relative to the prefix")
+
+install(TARGETS orv_pill
+    EXPORT orv_pill_targets
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT orv_pill_development
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT orv_pill_runtime
+            NAMELINK_COMPONENT orv_pill_development
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT orv_pill_runtime
+    INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(DIRECTORY pill/include/orv
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+    COMPONENT orv_pill_development)
+install(TARGETS orv-selftest
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT orv_pill_runtime)
+
+install(EXPORT orv_pill_targets
+    NAMESPACE orv::
+    FILE orv_pillTargets.cmake
+    DESTINATION ${ORV_PILL_INSTALL_CMAKEDIR}
+    COMPONENT orv_pill_development)
+configure_package_config_file(cmake/orv_pillConfig.cmake.in
+    "${PROJECT_BINARY_DIR}/orv_pillConfig.cmake"
+    INSTALL_DESTINATION ${ORV_PILL_INSTALL_CMAKEDIR})
+# Any 1.x satisfies a request for 1.y with y <= x; the architecture must match.
+write_basic_package_version_file("${PROJECT_BINARY_DIR}/orv_pillConfigVersion.cmake"
+    COMPATIBILITY SameMajorVersion)
+install(FILES
+        "${PROJECT_BINARY_DIR}/orv_pillConfig.cmake"
+        "${PROJECT_BINARY_DIR}/orv_pillConfigVersion.cmake"
+    DESTINATION ${ORV_PILL_INSTALL_CMAKEDIR}
+    COMPONENT orv_pill_development)

@@ -1,0 +1,303 @@
+// Unit tests of the failure pill selection: the exact pills, the order of the rules, the exact
+// matching of state words, the free-text error, and the selection against the plain reference
+// over every combination of a grid of inputs.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <thread>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "orv/pill.h"
+#include "reference_select.h"
+
+namespace orv {
+
+// Lets GoogleTest show a pill in full when an expectation on it fails.
+void PrintTo(const FailPill& pill, std::ostream* out) {
+    *out << "{kind " << static_cast<int>(pill.kind) << ", message \"" << pill.message
+         << "\", actionLabel \"" << pill.actionLabel << "\", deepLink \"" << pill.deepLink
+         << "\", dismissable " << pill.dismissable << ", reserved " << pill.reserved << "}";
+}
+
+}  // namespace orv
+
+namespace {
+
+using orv::CaptureStatus;
+using orv::DriverStatus;
+using orv::FailKind;
+using orv::FailPill;
+
+// The inputs of one call of the selection; what a row leaves out is as a healthy, idle capture
+// side with a loaded driver reports it.
+struct Call {
+    Call(bool loadedIn = true, bool steamVrRunningIn = true, std::string micStateIn = "active",
+         std::optional<std::string> errorIn = std::nullopt, std::string stateIn = "idle")
+        : loaded(loadedIn),
+          steamVrRunning(steamVrRunningIn),
+          micState(std::move(micStateIn)),
+          error(std::move(errorIn)),
+          state(std::move(stateIn)) {}
+
+    bool loaded;
+    bool steamVrRunning;
+    std::string micState;
+    std::optional<std::string> error;
+    std::string state;
+};
+
+std::optional<FailPill> select(const Call& call) {
+    DriverStatus driver;
+    driver.loaded = call.loaded;
+    driver.unavailable = !call.loaded;
+    CaptureStatus capture;
+    capture.state = call.state;
+    capture.error = call.error;
+    capture.micState = call.micState;
+    return orv::selectFailPill(driver, capture, call.steamVrRunning);
+}
+
+const FailPill kDriverNotLoaded{FailKind::DriverNotLoaded,
+                                "Driver not installed -- run installer or enable in SteamVR",
+                                "Open SteamVR", "steam://rungameid/250820", false, false};
+const FailPill kSteamVrNotRunning{FailKind::SteamVRNotRunning, "SteamVR not running", "", "",
+                                  false, false};
+const FailPill kMicPermission{FailKind::MicPermission, "Mic access blocked",
+                              "Open Windows mic settings", "ms-settings:privacy-microphone", true,
+                              false};
+const FailPill kDeviceRemoved{FailKind::DeviceRemoved,
+                              "Microphone disconnected -- reconnect to resume detection", "", "",
+                              true, false};
+
+FailPill genericPill(std::string message) {
+    return FailPill{FailKind::Generic, std::move(message), "", "", true, false};
+}
+
+TEST(FailKindTest, HasFixedValuesIn32Bits) {
+    static_assert(std::is_same_v<std::underlying_type_t<FailKind>, std::int32_t>);
+    static_assert(sizeof(FailKind) == 4);
+    const struct {
+        FailKind kind;
+        int value;
+    } rows[] = {
+        {FailKind::Generic, 0},           {FailKind::MicPermission, 1},
+        {FailKind::DriverNotLoaded, 2},   {FailKind::SteamVRNotRunning, 3},
+        {FailKind::DeviceRemoved, 5},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(static_cast<int>(row.kind), row.value);
+    }
+}
+
+// Each pill, member by member, as the rule that builds it is reached.
+TEST(SelectFailPillTest, BuildsEachPillExactly) {
+    const struct {
+        const char* name;
+        Call call;
+        FailPill expected;
+    } rows[] = {
+        {"driver not loaded, SteamVR running", {false, true}, kDriverNotLoaded},
+        {"driver not loaded, SteamVR not running", {false, false}, kSteamVrNotRunning},
+        {"permission denied", {true, true, "permission_denied"}, kMicPermission},
+        {"microphone missing", {true, true, "missing"}, kDeviceRemoved},
+        {"capture error", {true, true, "active", "Capture device busy"}, genericPill("Capture device busy")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::optional<FailPill> pill = select(row.call);
+        ASSERT_TRUE(pill.has_value());
+        EXPECT_EQ(pill->kind, row.expected.kind);
+        EXPECT_EQ(pill->message, row.expected.message);
+        EXPECT_EQ(pill->actionLabel, row.expected.actionLabel);
+        EXPECT_EQ(pill->deepLink, row.expected.deepLink);
+        EXPECT_EQ(pill->dismissable, row.expected.dismissable);
+        EXPECT_FALSE(pill->reserved);
+        // A link always comes with the action that opens it.
+        EXPECT_TRUE(pill->deepLink.empty() || !pill->actionLabel.empty());
+    }
+}
+
+// Which rule wins when several could apply.
+TEST(SelectFailPillTest, TriesTheRulesInOrder) {
+    const struct {
+        const char* name;
+        Call call;
+        std::optional<FailPill> expected;
+    } rows[] = {
+        {"healthy", {true, true, "active"}, std::nullopt},
+        {"SteamVR not running matters only without the driver", {true, false, "active"}, std::nullopt},
+        {"driver rule outranks permission, SteamVR running",
+         {false, true, "permission_denied"}, kDriverNotLoaded},
+        {"driver rule outranks permission, SteamVR not running",
+         {false, false, "permission_denied"}, kSteamVrNotRunning},
+        {"driver rule outranks missing", {false, true, "missing"}, kDriverNotLoaded},
+        {"driver rule outranks the error, SteamVR running",
+         {false, true, "active", "driver error text"}, kDriverNotLoaded},
+        {"driver rule outranks the error, SteamVR not running",
+         {false, false, "active", "driver error text"}, kSteamVrNotRunning},
+        {"permission outranks the error", {true, true, "permission_denied", "boom"}, kMicPermission},
+        {"missing outranks the error", {true, false, "missing", "boom"}, kDeviceRemoved},
+        {"the error alone", {true, false, "active", "boom"}, genericPill("boom")},
+        {"an empty error is none", {true, true, "active", ""}, std::nullopt},
+        {"capture state is not read", {true, true, "missing", std::nullopt, "capturing"}, kDeviceRemoved},
+        {"empty capture state", {true, true, "active", std::nullopt, ""}, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(select(row.call), row.expected);
+    }
+}
+
+// The microphone words match exactly: whole text, every byte, case-sensitive, no trimming.
+// A word that matches no rule leaves the result to the error alone.
+TEST(SelectFailPillTest, MatchesMicrophoneWordsExactly) {
+    const struct {
+        const char* name;
+        std::string micState;
+    } rows[] = {
+        {"empty", ""},
+        {"unknown word", "muted"},
+        {"capital first letter", "Permission_denied"},
+        {"upper case", "MISSING"},
+        {"trailing blank", "missing "},
+        {"leading blank", " permission_denied"},
+        {"same length, last byte differs", "permission_deniex"},
+        {"same length, first byte differs", "nissing"},
+        {"prefix only", "miss"},
+        {"longer word with the right prefix", "missing_device"},
+        {"embedded NUL after the word", std::string("missing\0", 8)},
+        {"embedded NUL inside, same length", std::string("miss\0ng", 7)},
+        {"non-ASCII byte, same length", "miss\xC3\xADng"},
+        {"non-ASCII only", "\xFF\xFE\xFD\xFC\xFB\xFA\xF9"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(select({true, true, row.micState}), std::nullopt);
+        EXPECT_EQ(select({true, true, row.micState, "boom"}), genericPill("boom"));
+    }
+}
+
+// The error text reaches the pill unchanged, whatever bytes and length it has.
+TEST(SelectFailPillTest, CopiesTheErrorTextUnchanged) {
+    const struct {
+        const char* name;
+        std::string error;
+    } rows[] = {
+        {"one byte", "x"},
+        {"a blank", " "},
+        {"fits a string's inline buffer", "fifteen chars!!"},
+        {"just past the inline buffer", "sixteen chars!!!"},
+        {"embedded NUL", std::string("before\0after", 12)},
+        {"leading NUL", std::string("\0", 1)},
+        {"non-ASCII bytes", "Mikrofon gest\xC3\xB6rt \xFF\x80"},
+        {"line breaks", "first\r\nsecond\n"},
+        {"a megabyte", std::string(std::size_t{1} << 20U, 'e')},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::optional<FailPill> pill = select({true, true, "active", row.error});
+        ASSERT_TRUE(pill.has_value());
+        EXPECT_EQ(*pill, genericPill(row.error));
+        EXPECT_EQ(pill->message.size(), row.error.size());
+    }
+}
+
+// Every combination of a grid of inputs gives the reference's result, twice over, and the
+// result travels intact through the optional's copy and move.
+TEST(SelectFailPillTest, AgreesWithTheReferenceOnEveryCombination) {
+    const std::string micStates[] = {"active", "permission_denied", "missing", "",
+                                     "Missing", "permission_deniex", "idle"};
+    const std::optional<std::string> errors[] = {std::nullopt, std::string(),
+                                                 std::string("device lost"),
+                                                 std::string(40, 'z')};
+    const std::string states[] = {"idle", "capturing", ""};
+    int combinations = 0;
+    for (const bool loaded : {true, false}) {
+        for (const bool running : {true, false}) {
+            for (const auto& micState : micStates) {
+                for (const auto& error : errors) {
+                    for (const auto& state : states) {
+                        const Call call{loaded, running, micState, error, state};
+                        DriverStatus driver;
+                        driver.loaded = loaded;
+                        CaptureStatus capture{state, error, micState};
+                        SCOPED_TRACE(::testing::Message()
+                                     << "loaded " << loaded << ", running " << running
+                                     << ", micState \"" << micState << "\", state \"" << state
+                                     << "\", error " << (error ? "\"" + *error + "\"" : "absent"));
+                        const std::optional<FailPill> pill = select(call);
+                        EXPECT_EQ(pill, orv::reference::selectFailPill(driver, capture, running));
+                        EXPECT_EQ(select(call), pill);
+
+                        std::optional<FailPill> copied = pill;
+                        EXPECT_EQ(copied, pill);
+                        const std::optional<FailPill> moved = std::move(copied);
+                        EXPECT_EQ(moved, pill);
+                        ++combinations;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(combinations, 2 * 2 * 7 * 4 * 3);
+}
+
+// A pill without an action is still a pill, and equality sees every member.
+TEST(FailPillTest, EqualityComparesEveryMember) {
+    const FailPill base = kMicPermission;
+    EXPECT_EQ(base, kMicPermission);
+    EXPECT_FALSE(base != kMicPermission);
+
+    std::vector<FailPill> changed(6, base);
+    changed[0].kind = FailKind::Generic;
+    changed[1].message += ".";
+    changed[2].actionLabel.clear();
+    changed[3].deepLink = "ms-settings:privacy-microphone ";
+    changed[4].dismissable = false;
+    changed[5].reserved = true;
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NE(changed[i], base);
+        EXPECT_FALSE(changed[i] == base);
+    }
+}
+
+// The status display may ask from any thread: concurrent calls share nothing and each gets its
+// own full pill. Run under ThreadSanitizer, this shows the selection is free of data races.
+TEST(SelectFailPillTest, GivesEachOfSeveralThreadsItsOwnResult) {
+    const Call calls[] = {
+        {false, true}, {false, false}, {true, true, "permission_denied"},
+        {true, true, "missing"}, {true, true, "active", std::string(64, 'c')}, {true, true},
+    };
+    constexpr int kThreads = 4;
+    constexpr int kRounds = 200;
+    std::vector<int> mismatches(kThreads, 0);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&calls, &mismatches, t] {
+            for (int round = 0; round < kRounds; ++round) {
+                for (const auto& call : calls) {
+                    DriverStatus driver;
+                    driver.loaded = call.loaded;
+                    const CaptureStatus capture{call.state, call.error, call.micState};
+                    if (orv::selectFailPill(driver, capture, call.steamVrRunning) !=
+                        orv::reference::selectFailPill(driver, capture, call.steamVrRunning)) {
+                        ++mismatches[static_cast<std::size_t>(t)];
+                    }
+                }
+            }
+        });
+    }
+    for (auto& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(mismatches, std::vector<int>(kThreads, 0));
+}
+
+}  // namespace
