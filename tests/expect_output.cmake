@@ -3,6 +3,7 @@
 # exit status, so neither can prove "this on one stream, nothing on the other, and status 1".
 #
 #   -DPROGRAM=<path>        the program to run
+#   -DOUTPUT_NAME=<name>    where its streams are kept: <name>.stdout and <name>.stderr
 #   -DEMULATOR=<command>    how to start it, when it is built for another platform (a ;-list)
 #   -DCRLF=ON               expect the CR LF line ending of a Windows console program
 #   -DEXPECT=pass           the success line on standard output, status 0
@@ -24,7 +25,7 @@ if(EXPECT STREQUAL "pass")
     set(expected_stderr "")
     set(expected_status 0)
 elseif(EXPECT STREQUAL "write-error")
-    set(stdout_file OUTPUT_FILE /dev/full)
+    set(stdout_file /dev/full)
     set(expected_stdout "")
     set(expected_stderr "FAIL: could not write to standard output${eol}")
     set(expected_status 1)
@@ -47,27 +48,60 @@ endif()
 
 set(ENV{ORV_SPOIL} "${SPOIL}")
 set(ENV{ORV_CALL_LIMIT} "${CALL_LIMIT}")
+# The streams go to files and are read back as bytes: execute_process's own output variables
+# drop the CR of a CR LF pair, which would hide the line ending under test.
+set(capture "${CMAKE_CURRENT_BINARY_DIR}/${OUTPUT_NAME}")
+if(NOT stdout_file)
+    set(stdout_file "${capture}.stdout")
+endif()
+file(REMOVE "${capture}.stdout" "${capture}.stderr")
 execute_process(COMMAND ${EMULATOR} "${PROGRAM}"
-    ${stdout_file}
-    OUTPUT_VARIABLE actual_stdout
-    ERROR_VARIABLE actual_stderr
+    OUTPUT_FILE "${stdout_file}"
+    ERROR_FILE "${capture}.stderr"
     RESULT_VARIABLE actual_status)
+# file(READ) drops a CR before LF too, so the streams are compared as hexadecimal bytes.
+foreach(stream IN ITEMS stdout stderr)
+    string(HEX "${expected_${stream}}" expected_${stream}_bytes)
+    set(actual_${stream}_bytes "")
+    if(EXISTS "${capture}.${stream}")
+        file(READ "${capture}.${stream}" actual_${stream}_bytes HEX)
+    endif()
+endforeach()
 
-# Shows line breaks, so that LF against CR LF is visible in a failure report.
-function(visible out text)
-    string(REPLACE "\r" "\\r" text "${text}")
-    string(REPLACE "\n" "\\n" text "${text}")
+# Shows a text with its line breaks visible, from its bytes in hexadecimal.
+function(visible out bytes)
+    string(REGEX MATCHALL ".." pairs "${bytes}")
+    set(text "")
+    foreach(pair IN LISTS pairs)
+        if(pair STREQUAL "0d")
+            string(APPEND text "\\r")
+        elseif(pair STREQUAL "0a")
+            string(APPEND text "\\n")
+        else()
+            math(EXPR code "0x${pair}")
+            if(code LESS 32 OR code GREATER 126)
+                string(APPEND text "\\x${pair}")
+            else()
+                string(ASCII ${code} character)
+                string(APPEND text "${character}")
+            endif()
+        endif()
+    endforeach()
     set(${out} "'${text}'" PARENT_SCOPE)
 endfunction()
 
 set(mismatches "")
-foreach(stream IN ITEMS stdout stderr status)
-    if(NOT "${actual_${stream}}" STREQUAL "${expected_${stream}}")
-        visible(expected "${expected_${stream}}")
-        visible(actual "${actual_${stream}}")
+foreach(stream IN ITEMS stdout stderr)
+    if(NOT actual_${stream}_bytes STREQUAL expected_${stream}_bytes)
+        visible(expected "${expected_${stream}_bytes}")
+        visible(actual "${actual_${stream}_bytes}")
         string(APPEND mismatches "\n  ${stream}: expected ${expected}\n  ${stream}:   actual ${actual}")
     endif()
 endforeach()
+if(NOT actual_status STREQUAL expected_status)
+    string(APPEND mismatches
+        "\n  status: expected ${expected_status}\n  status:   actual ${actual_status}")
+endif()
 if(mismatches)
     message(FATAL_ERROR "${PROGRAM} (ORV_SPOIL='${SPOIL}'):${mismatches}")
 endif()
