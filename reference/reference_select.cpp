@@ -3,34 +3,40 @@
 #include <string>
 
 namespace orv::reference {
+namespace {
+
+// Each literal becomes a temporary string at the call, is copied into a pill, and the pill is moved
+// into the result: the temporaries a first draft would make.
+FailPill pill(FailKind kind, const std::string& message, const std::string& actionLabel,
+              const std::string& deepLink, bool dismissable) {
+    FailPill built;
+    built.kind = kind;
+    built.message = message;
+    built.actionLabel = actionLabel;
+    built.deepLink = deepLink;
+    built.dismissable = dismissable;
+    return built;
+}
+
+}  // namespace
 
 std::optional<FailPill> selectFailPill(const DriverStatus& driver, const CaptureStatus& capture,
                                        bool steamVrRunning) {
     std::optional<FailPill> result;
     if (!driver.loaded && steamVrRunning) {
-        const FailPill pill{FailKind::DriverNotLoaded,
-                            std::string("Driver not installed -- run installer or enable in SteamVR"),
-                            std::string("Open SteamVR"), std::string("steam://rungameid/250820"),
-                            false, false};
-        result = pill;
+        result = pill(FailKind::DriverNotLoaded,
+                      "Driver not installed -- run installer or enable in SteamVR", "Open SteamVR",
+                      "steam://rungameid/250820", false);
     } else if (!driver.loaded) {
-        const FailPill pill{FailKind::SteamVRNotRunning, std::string("SteamVR not running"),
-                            std::string(), std::string(), false, false};
-        result = pill;
+        result = pill(FailKind::SteamVRNotRunning, "SteamVR not running", "", "", false);
     } else if (capture.micState == std::string("permission_denied")) {
-        const FailPill pill{FailKind::MicPermission, std::string("Mic access blocked"),
-                            std::string("Open Windows mic settings"),
-                            std::string("ms-settings:privacy-microphone"), true, false};
-        result = pill;
+        result = pill(FailKind::MicPermission, "Mic access blocked", "Open Windows mic settings",
+                      "ms-settings:privacy-microphone", true);
     } else if (capture.micState == std::string("missing")) {
-        const FailPill pill{FailKind::DeviceRemoved,
-                            std::string("Microphone disconnected -- reconnect to resume detection"),
-                            std::string(), std::string(), true, false};
-        result = pill;
-    } else if (capture.error && *capture.error != std::string()) {
-        const FailPill pill{FailKind::Generic, *capture.error, std::string(), std::string(), true,
-                            false};
-        result = pill;
+        result = pill(FailKind::DeviceRemoved,
+                      "Microphone disconnected -- reconnect to resume detection", "", "", true);
+    } else if (capture.error && !capture.error->empty()) {
+        result = pill(FailKind::Generic, *capture.error, "", "", true);
     }
     return result;
 }

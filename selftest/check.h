@@ -25,12 +25,13 @@ int reportSuccess();
 
 // The printed text is the stringified expression itself, so it cannot drift from what is
 // evaluated; the line is an explicit constant, so it does not depend on this file's layout.
-// A macro is the only way to get an expression's text. NOLINTNEXTLINE(cppcoreguidelines-macro-usage)
-#define ORV_CHECK(expression, line)                                                             \
-    do {                                                                                        \
-        if (!(expression)) {                                                                    \
-            return ::orv::selftest::CheckFailure{#expression, line};                            \
-        }                                                                                       \
+// A macro is the only way to get an expression's text.
+// NOLINTNEXTLINE(cppcoreguidelines-macro-usage)
+#define ORV_CHECK(expression, line)                                  \
+    do {                                                             \
+        if (!(expression)) {                                         \
+            return ::orv::selftest::CheckFailure{#expression, line}; \
+        }                                                            \
     } while (false)
 
 #endif  // ORV_SELFTEST_CHECK_H

@@ -65,15 +65,24 @@ std::optional<FailPill> select(const Call& call) {
 
 const FailPill kDriverNotLoaded{FailKind::DriverNotLoaded,
                                 "Driver not installed -- run installer or enable in SteamVR",
-                                "Open SteamVR", "steam://rungameid/250820", false, false};
-const FailPill kSteamVrNotRunning{FailKind::SteamVRNotRunning, "SteamVR not running", "", "",
-                                  false, false};
-const FailPill kMicPermission{FailKind::MicPermission, "Mic access blocked",
-                              "Open Windows mic settings", "ms-settings:privacy-microphone", true,
+                                "Open SteamVR",
+                                "steam://rungameid/250820",
+                                false,
+                                false};
+const FailPill kSteamVrNotRunning{
+    FailKind::SteamVRNotRunning, "SteamVR not running", "", "", false, false};
+const FailPill kMicPermission{FailKind::MicPermission,
+                              "Mic access blocked",
+                              "Open Windows mic settings",
+                              "ms-settings:privacy-microphone",
+                              true,
                               false};
 const FailPill kDeviceRemoved{FailKind::DeviceRemoved,
-                              "Microphone disconnected -- reconnect to resume detection", "", "",
-                              true, false};
+                              "Microphone disconnected -- reconnect to resume detection",
+                              "",
+                              "",
+                              true,
+                              false};
 
 FailPill genericPill(std::string message) {
     return FailPill{FailKind::Generic, std::move(message), "", "", true, false};
@@ -86,8 +95,8 @@ TEST(FailKindTest, HasFixedValuesIn32Bits) {
         FailKind kind;
         int value;
     } rows[] = {
-        {FailKind::Generic, 0},           {FailKind::MicPermission, 1},
-        {FailKind::DriverNotLoaded, 2},   {FailKind::SteamVRNotRunning, 3},
+        {FailKind::Generic, 0},         {FailKind::MicPermission, 1},
+        {FailKind::DriverNotLoaded, 2}, {FailKind::SteamVRNotRunning, 3},
         {FailKind::DeviceRemoved, 5},
     };
     for (const auto& row : rows) {
@@ -106,7 +115,9 @@ TEST(SelectFailPillTest, BuildsEachPillExactly) {
         {"driver not loaded, SteamVR not running", {false, false}, kSteamVrNotRunning},
         {"permission denied", {true, true, "permission_denied"}, kMicPermission},
         {"microphone missing", {true, true, "missing"}, kDeviceRemoved},
-        {"capture error", {true, true, "active", "Capture device busy"}, genericPill("Capture device busy")},
+        {"capture error",
+         {true, true, "active", "Capture device busy"},
+         genericPill("Capture device busy")},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -131,21 +142,31 @@ TEST(SelectFailPillTest, TriesTheRulesInOrder) {
         std::optional<FailPill> expected;
     } rows[] = {
         {"healthy", {true, true, "active"}, std::nullopt},
-        {"SteamVR not running matters only without the driver", {true, false, "active"}, std::nullopt},
+        {"SteamVR not running matters only without the driver",
+         {true, false, "active"},
+         std::nullopt},
         {"driver rule outranks permission, SteamVR running",
-         {false, true, "permission_denied"}, kDriverNotLoaded},
+         {false, true, "permission_denied"},
+         kDriverNotLoaded},
         {"driver rule outranks permission, SteamVR not running",
-         {false, false, "permission_denied"}, kSteamVrNotRunning},
+         {false, false, "permission_denied"},
+         kSteamVrNotRunning},
         {"driver rule outranks missing", {false, true, "missing"}, kDriverNotLoaded},
         {"driver rule outranks the error, SteamVR running",
-         {false, true, "active", "driver error text"}, kDriverNotLoaded},
+         {false, true, "active", "driver error text"},
+         kDriverNotLoaded},
         {"driver rule outranks the error, SteamVR not running",
-         {false, false, "active", "driver error text"}, kSteamVrNotRunning},
-        {"permission outranks the error", {true, true, "permission_denied", "boom"}, kMicPermission},
+         {false, false, "active", "driver error text"},
+         kSteamVrNotRunning},
+        {"permission outranks the error",
+         {true, true, "permission_denied", "boom"},
+         kMicPermission},
         {"missing outranks the error", {true, false, "missing", "boom"}, kDeviceRemoved},
         {"the error alone", {true, false, "active", "boom"}, genericPill("boom")},
         {"an empty error is none", {true, true, "active", ""}, std::nullopt},
-        {"capture state is not read", {true, true, "missing", std::nullopt, "capturing"}, kDeviceRemoved},
+        {"capture state is not read",
+         {true, true, "missing", std::nullopt, "capturing"},
+         kDeviceRemoved},
         {"empty capture state", {true, true, "active", std::nullopt, ""}, std::nullopt},
     };
     for (const auto& row : rows) {
@@ -211,11 +232,10 @@ TEST(SelectFailPillTest, CopiesTheErrorTextUnchanged) {
 // Every combination of a grid of inputs gives the reference's result, twice over, and the
 // result travels intact through the optional's copy and move.
 TEST(SelectFailPillTest, AgreesWithTheReferenceOnEveryCombination) {
-    const std::string micStates[] = {"active", "permission_denied", "missing", "",
+    const std::string micStates[] = {"active",  "permission_denied", "missing", "",
                                      "Missing", "permission_deniex", "idle"};
     const std::optional<std::string> errors[] = {std::nullopt, std::string(),
-                                                 std::string("device lost"),
-                                                 std::string(40, 'z')};
+                                                 std::string("device lost"), std::string(40, 'z')};
     const std::string states[] = {"idle", "capturing", ""};
     int combinations = 0;
     for (const bool loaded : {true, false}) {
@@ -272,13 +292,18 @@ TEST(FailPillTest, EqualityComparesEveryMember) {
 // own full pill. Run under ThreadSanitizer, this shows the selection is free of data races.
 TEST(SelectFailPillTest, GivesEachOfSeveralThreadsItsOwnResult) {
     const Call calls[] = {
-        {false, true}, {false, false}, {true, true, "permission_denied"},
-        {true, true, "missing"}, {true, true, "active", std::string(64, 'c')}, {true, true},
+        {false, true},
+        {false, false},
+        {true, true, "permission_denied"},
+        {true, true, "missing"},
+        {true, true, "active", std::string(64, 'c')},
+        {true, true},
     };
     constexpr int kThreads = 4;
     constexpr int kRounds = 200;
     std::vector<int> mismatches(kThreads, 0);
     std::vector<std::thread> threads;
+    threads.reserve(kThreads);
     for (int t = 0; t < kThreads; ++t) {
         threads.emplace_back([&calls, &mismatches, t] {
             for (int round = 0; round < kRounds; ++round) {

@@ -26,6 +26,13 @@ struct Spoil {
     std::string change;
 };
 
+// A whole decimal number, or 0 when the text is anything else.
+int number(const std::string& text) {
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    return end != text.c_str() && *end == '\0' ? static_cast<int>(value) : 0;
+}
+
 std::string environment(const char* name) {
     const char* value = std::getenv(name);  // NOLINT(concurrency-mt-unsafe): one thread
     return value != nullptr ? value : "";
@@ -37,7 +44,7 @@ Spoil readSpoil() {
     if (colon == std::string::npos) {
         return {};
     }
-    return {std::atoi(text.substr(0, colon).c_str()), text.substr(colon + 1)};
+    return {number(text.substr(0, colon)), text.substr(colon + 1)};
 }
 
 // Applies one change; an unknown change leaves the answer alone, and the test then fails for
@@ -51,7 +58,7 @@ void spoil(std::optional<orv::FailPill>& pill, const std::string& change) {
     } else if (member == "present") {
         pill = orv::FailPill{orv::FailKind::Generic, "spoiled", "", "", true, false};
     } else if (pill && member == "kind") {
-        pill->kind = static_cast<orv::FailKind>(std::atoi(value.c_str()));
+        pill->kind = static_cast<orv::FailKind>(number(value));
     } else if (pill && member == "label") {
         pill->actionLabel = value;
     } else if (pill && member == "link") {
@@ -67,7 +74,7 @@ std::optional<orv::FailPill> orv::selectFailPill(const DriverStatus& driver,
                                                  const CaptureStatus& capture,
                                                  bool steamVrRunning) {
     static const Spoil spoiled = readSpoil();
-    static const int callLimit = std::atoi(environment("ORV_CALL_LIMIT").c_str());
+    static const int callLimit = number(environment("ORV_CALL_LIMIT"));
     static int calls = 0;
 
     ++calls;

@@ -1,6 +1,8 @@
-# orv_target_warnings(<target>): the project's warning set for its own targets only. It is added
-# PRIVATE, so it never reaches a consumer of the library.
-function(orv_target_warnings target)
+# orv_target_defaults(<target>): how this project compiles its own targets. Standard C++ without
+# compiler extensions, and, behind ORV_PILL_WARNINGS, the project's warning set. Everything is
+# PRIVATE, so none of it reaches a consumer of the library.
+function(orv_target_defaults target)
+    set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
     if(NOT ORV_PILL_WARNINGS)
         return()
     endif()
