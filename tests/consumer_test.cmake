@@ -1,0 +1,50 @@
+# Builds and runs the consumer project against this build of the library, the way a user would:
+#   -DMODE=package       installs BUILD_DIR into a fresh prefix, then find_package from there
+#   -DMODE=subdirectory  add_subdirectory of SOURCE_DIR
+#   -DMODE=fetchcontent  FetchContent of SOURCE_DIR
+# with -DSOURCE_DIR, -DBUILD_DIR, -DWORK_DIR, -DGENERATOR, -DCXX_COMPILER, -DCXX_FLAGS and
+# -DBUILD_TYPE describing this build. Fails when any step fails or the output is not exact.
+cmake_minimum_required(VERSION 3.21)
+
+function(run)
+    execute_process(COMMAND ${ARGV} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT status EQUAL 0)
+        string(REPLACE ";" " " command "${ARGV}")
+        message(FATAL_ERROR "failed (${status}): ${command}\n${out}")
+    endif()
+endfunction()
+
+set(work "${WORK_DIR}/${MODE}")
+file(REMOVE_RECURSE "${work}")
+file(MAKE_DIRECTORY "${work}")
+
+set(consume -DORV_CONSUME=${MODE} "-DORV_PILL_SOURCE_DIR=${SOURCE_DIR}")
+if(MODE STREQUAL "package")
+    set(prefix "${work}/prefix")
+    run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}" --config "${BUILD_TYPE}")
+    foreach(installed IN ITEMS include/orv/pill.h lib/cmake/orv_pill/orv_pillConfig.cmake
+            lib/cmake/orv_pill/orv_pillConfigVersion.cmake lib/cmake/orv_pill/orv_pillTargets.cmake)
+        if(NOT EXISTS "${prefix}/${installed}")
+            message(FATAL_ERROR "not installed: ${installed}")
+        endif()
+    endforeach()
+    # The installed program is the self-test itself.
+    execute_process(COMMAND "${prefix}/bin/orv-selftest" RESULT_VARIABLE status
+        OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT status EQUAL 0 OR NOT out STREQUAL "all tests passed\n" OR NOT err STREQUAL "")
+        message(FATAL_ERROR "installed orv-selftest: status ${status}, '${out}', '${err}'")
+    endif()
+    list(APPEND consume "-DCMAKE_PREFIX_PATH=${prefix}")
+endif()
+
+run("${CMAKE_COMMAND}" -S "${SOURCE_DIR}/tests/consumer" -B "${work}/build" -G "${GENERATOR}"
+    "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
+    "-DCMAKE_BUILD_TYPE=${BUILD_TYPE}" ${consume})
+run("${CMAKE_COMMAND}" --build "${work}/build" --config "${BUILD_TYPE}")
+
+find_program(consumer consumer PATHS "${work}/build" "${work}/build/${BUILD_TYPE}" NO_DEFAULT_PATH)
+execute_process(COMMAND "${consumer}" RESULT_VARIABLE status OUTPUT_VARIABLE out)
+set(expected "1 Mic access blocked | Open Windows mic settings | ms-settings:privacy-microphone | dismissable\n")
+if(NOT status EQUAL 0 OR NOT out STREQUAL expected)
+    message(FATAL_ERROR "consumer: status ${status}, output '${out}'")
+endif()
