@@ -1,7 +1,6 @@
 #include "pills.h"
 
 #include <string_view>
-#include <utility>
 
 namespace orv::detail {
 namespace {
@@ -23,28 +22,30 @@ std::optional<FailPill> makePill(FailKind kind, std::string_view message,
 
 }  // namespace
 
-std::optional<FailPill> driverNotLoadedPill() {
-    return makePill(FailKind::DriverNotLoaded,
-                    "Driver not installed -- run installer or enable in SteamVR", "Open SteamVR",
-                    "steam://rungameid/250820", false);
-}
-
-std::optional<FailPill> steamVrNotRunningPill() {
-    return makePill(FailKind::SteamVRNotRunning, "SteamVR not running", "", "", false);
-}
-
-std::optional<FailPill> micPermissionPill() {
-    return makePill(FailKind::MicPermission, "Mic access blocked", "Open Windows mic settings",
-                    "ms-settings:privacy-microphone", true);
-}
-
-std::optional<FailPill> deviceRemovedPill() {
-    return makePill(FailKind::DeviceRemoved,
-                    "Microphone disconnected -- reconnect to resume detection", "", "", true);
-}
-
-std::optional<FailPill> genericPill(const std::string& message) {
-    return makePill(FailKind::Generic, message, "", "", true);
+std::optional<FailPill> buildPill(Rule rule, const CaptureStatus& capture) {
+    switch (rule) {
+        case Rule::DriverNotLoaded:
+            return makePill(FailKind::DriverNotLoaded,
+                            "Driver not installed -- run installer or enable in SteamVR",
+                            "Open SteamVR", "steam://rungameid/250820", false);
+        case Rule::SteamVRNotRunning:
+            return makePill(FailKind::SteamVRNotRunning, "SteamVR not running", "", "", false);
+        case Rule::MicPermission:
+            return makePill(FailKind::MicPermission, "Mic access blocked",
+                            "Open Windows mic settings", "ms-settings:privacy-microphone", true);
+        case Rule::DeviceRemoved:
+            return makePill(FailKind::DeviceRemoved,
+                            "Microphone disconnected -- reconnect to resume detection", "", "",
+                            true);
+        case Rule::CaptureError:
+            if (capture.error.has_value()) {
+                return makePill(FailKind::Generic, *capture.error, "", "", true);
+            }
+            break;
+        case Rule::None:
+            break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace orv::detail

@@ -1,3 +1,4 @@
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,25 +15,34 @@ bool isWord(const std::string& text, std::string_view word) noexcept {
            std::char_traits<char>::compare(text.data(), word.data(), word.size()) == 0;
 }
 
+detail::Rule matchingRule(const DriverStatus& driver, const CaptureStatus& capture,
+                          bool steamVrRunning) noexcept {
+    // The driver rules come first: without the driver nothing the capture side says matters.
+    if (!driver.loaded) {
+        return steamVrRunning ? detail::Rule::DriverNotLoaded : detail::Rule::SteamVRNotRunning;
+    }
+    // The microphone's state word outranks the capture side's free-text error.
+    if (isWord(capture.micState, "permission_denied")) {
+        return detail::Rule::MicPermission;
+    }
+    if (isWord(capture.micState, "missing")) {
+        return detail::Rule::DeviceRemoved;
+    }
+    if (capture.error.has_value() && !capture.error->empty()) {
+        return detail::Rule::CaptureError;
+    }
+    return detail::Rule::None;
+}
+
 }  // namespace
 
 std::optional<FailPill> selectFailPill(const DriverStatus& driver, const CaptureStatus& capture,
                                        bool steamVrRunning) {
-    // The driver rules come first: without the driver nothing the capture side says matters.
-    if (!driver.loaded) {
-        return steamVrRunning ? detail::driverNotLoadedPill() : detail::steamVrNotRunningPill();
+    const detail::Rule rule = matchingRule(driver, capture, steamVrRunning);
+    if (rule == detail::Rule::None) {
+        return std::nullopt;
     }
-    // The microphone's state word outranks the capture side's free-text error.
-    if (isWord(capture.micState, "permission_denied")) {
-        return detail::micPermissionPill();
-    }
-    if (isWord(capture.micState, "missing")) {
-        return detail::deviceRemovedPill();
-    }
-    if (capture.error.has_value() && !capture.error->empty()) {
-        return detail::genericPill(*capture.error);
-    }
-    return std::nullopt;
+    return detail::buildPill(rule, capture);
 }
 
 }  // namespace orv
