@@ -1,34 +1,14 @@
 // Counts the heap allocations of each path of the selection. The global allocation functions are
-// replaced in this executable only, and the counter is read right around the call; the call
-// itself is in the library, so the compiler cannot elide what it allocates.
+// replaced in this executable only (allocation_counter), and the count is read right around the
+// call; the call itself is in the library, so the compiler cannot elide what it allocates.
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstddef>
-#include <cstdlib>
-#include <new>
 #include <optional>
 #include <string>
 
+#include "allocation_counter.h"
 #include "orv/pill.h"
-
-namespace {
-
-std::atomic<long> allocations{0};
-
-}  // namespace
-
-void* operator new(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* block = std::malloc(size == 0 ? 1 : size)) {
-        return block;
-    }
-    throw std::bad_alloc();
-}
-
-void operator delete(void* block) noexcept { std::free(block); }
-
-void operator delete(void* block, std::size_t /*size*/) noexcept { std::free(block); }
 
 namespace {
 
@@ -74,10 +54,10 @@ TEST(AllocationTest, EachPathAllocatesOnlyWhatItsTextsNeed) {
         capture.micState = row.micState;
         capture.error = row.error;
 
-        const long before = allocations.load();
+        const long before = orv::support::allocationCount();
         const std::optional<orv::FailPill> pill =
             orv::selectFailPill(driver, capture, row.steamVrRunning);
-        const long made = allocations.load() - before;
+        const long made = orv::support::allocationCount() - before;
 
         ASSERT_EQ(pill.has_value(), row.expectPill);
         EXPECT_EQ(made, pill ? allocationsFor(*pill) : 0);
