@@ -4,12 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <thread>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -88,9 +86,7 @@ FailPill genericPill(std::string message) {
     return FailPill{FailKind::Generic, std::move(message), "", "", true, false};
 }
 
-TEST(FailKindTest, HasFixedValuesIn32Bits) {
-    static_assert(std::is_same_v<std::underlying_type_t<FailKind>, std::int32_t>);
-    static_assert(sizeof(FailKind) == 4);
+TEST(FailKindTest, HasFixedValues) {
     const struct {
         FailKind kind;
         int value;

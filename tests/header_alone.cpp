@@ -1,0 +1,13 @@
+// The public header first and alone: it must compile with nothing included before it, in every
+// language standard a consumer may use. What follows checks the properties callers rely on.
+#include "orv/pill.h"
+
+#include <cstdint>
+#include <type_traits>
+
+static_assert(std::is_aggregate_v<orv::FailPill>);
+static_assert(std::is_aggregate_v<orv::DriverStatus>);
+static_assert(std::is_aggregate_v<orv::CaptureStatus>);
+static_assert(std::is_same_v<std::underlying_type_t<orv::FailKind>, std::int32_t>);
+static_assert(std::is_nothrow_move_constructible_v<orv::FailPill>);
+static_assert(std::is_copy_constructible_v<std::optional<orv::FailPill>>);
