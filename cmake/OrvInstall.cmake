@@ -5,6 +5,13 @@ include(CMakePackageConfigHelpers)
 set(ORV_PILL_INSTALL_CMAKEDIR "${CMAKE_INSTALL_LIBDIR}/cmake/orv_pill"
     CACHE STRING "Where the orv_pill CMake package is installed, relative to the prefix")
 
+# An installed orv-selftest finds a shared orv_pill beside it in the prefix, wherever that is.
+if(NOT WIN32 AND NOT APPLE)
+    file(RELATIVE_PATH ORV_PILL_BIN_TO_LIB
+        "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_LIBDIR}")
+    set_target_properties(orv-selftest PROPERTIES INSTALL_RPATH "$ORIGIN/${ORV_PILL_BIN_TO_LIB}")
+endif()
+
 install(TARGETS orv_pill
     EXPORT orv_pill_targets
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT orv_pill_development
