@@ -34,14 +34,18 @@ void callRepeatedly(Select select, const orv::bench::Inputs& in, long calls) {
     }
 }
 
+int usage() {
+    static_cast<void>(std::fputs(
+        "usage: orv_pill_instructions <select|reference|empty> <path name> <calls>\n", stderr));
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const orv::bench::Path* path = argc == 4 ? findPath(argv[2]) : nullptr;
     if (path == nullptr) {
-        std::fputs("usage: orv_pill_instructions <select|reference|empty> <path name> <calls>\n",
-                   stderr);
-        return 1;
+        return usage();
     }
     const orv::bench::Inputs in = orv::bench::inputsFor(*path);
     const long calls = std::strtol(argv[3], nullptr, 10);
@@ -53,8 +57,7 @@ int main(int argc, char** argv) {
     } else if (std::strcmp(selection, "empty") == 0) {
         callRepeatedly(orv::bench::emptySelect, in, calls);
     } else {
-        std::fputs("orv_pill_instructions: unknown selection\n", stderr);
-        return 1;
+        return usage();
     }
     return 0;
 }
