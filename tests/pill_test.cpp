@@ -50,7 +50,7 @@ struct Call {
     std::string state;
 };
 
-std::optional<FailPill> select(const Call& call) {
+std::optional<FailPill> pillFor(const Call& call) {
     DriverStatus driver;
     driver.loaded = call.loaded;
     driver.unavailable = !call.loaded;
@@ -117,7 +117,7 @@ TEST(SelectFailPillTest, BuildsEachPillExactly) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::optional<FailPill> pill = select(row.call);
+        const std::optional<FailPill> pill = pillFor(row.call);
         ASSERT_TRUE(pill.has_value());
         EXPECT_EQ(pill->kind, row.expected.kind);
         EXPECT_EQ(pill->message, row.expected.message);
@@ -167,7 +167,7 @@ TEST(SelectFailPillTest, TriesTheRulesInOrder) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(select(row.call), row.expected);
+        EXPECT_EQ(pillFor(row.call), row.expected);
     }
 }
 
@@ -195,8 +195,8 @@ TEST(SelectFailPillTest, MatchesMicrophoneWordsExactly) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(select({true, true, row.micState}), std::nullopt);
-        EXPECT_EQ(select({true, true, row.micState, "boom"}), genericPill("boom"));
+        EXPECT_EQ(pillFor({true, true, row.micState}), std::nullopt);
+        EXPECT_EQ(pillFor({true, true, row.micState, "boom"}), genericPill("boom"));
     }
 }
 
@@ -218,7 +218,7 @@ TEST(SelectFailPillTest, CopiesTheErrorTextUnchanged) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::optional<FailPill> pill = select({true, true, "active", row.error});
+        const std::optional<FailPill> pill = pillFor({true, true, "active", row.error});
         ASSERT_TRUE(pill.has_value());
         EXPECT_EQ(*pill, genericPill(row.error));
         EXPECT_EQ(pill->message.size(), row.error.size());
@@ -247,9 +247,9 @@ TEST(SelectFailPillTest, AgreesWithTheReferenceOnEveryCombination) {
                                      << "loaded " << loaded << ", running " << running
                                      << ", micState \"" << micState << "\", state \"" << state
                                      << "\", error " << (error ? "\"" + *error + "\"" : "absent"));
-                        const std::optional<FailPill> pill = select(call);
+                        const std::optional<FailPill> pill = pillFor(call);
                         EXPECT_EQ(pill, orv::reference::selectFailPill(driver, capture, running));
-                        EXPECT_EQ(select(call), pill);
+                        EXPECT_EQ(pillFor(call), pill);
 
                         std::optional<FailPill> copied = pill;
                         EXPECT_EQ(copied, pill);
