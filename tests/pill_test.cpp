@@ -50,15 +50,28 @@ struct Call {
     std::string state;
 };
 
-std::optional<FailPill> pillFor(const Call& call) {
+// The two records as the status sources fill them for a call.
+struct Records {
     DriverStatus driver;
-    driver.loaded = call.loaded;
-    driver.unavailable = !call.loaded;
     CaptureStatus capture;
-    capture.state = call.state;
-    capture.error = call.error;
-    capture.micState = call.micState;
-    return orv::selectFailPill(driver, capture, call.steamVrRunning);
+};
+
+Records recordsFor(const Call& call) {
+    Records records;
+    records.driver.loaded = call.loaded;
+    records.driver.unavailable = !call.loaded;
+    records.capture = CaptureStatus{call.state, call.error, call.micState};
+    return records;
+}
+
+std::optional<FailPill> pillFor(const Call& call) {
+    const Records records = recordsFor(call);
+    return orv::selectFailPill(records.driver, records.capture, call.steamVrRunning);
+}
+
+std::optional<FailPill> referencePillFor(const Call& call) {
+    const Records records = recordsFor(call);
+    return orv::reference::selectFailPill(records.driver, records.capture, call.steamVrRunning);
 }
 
 const FailPill kDriverNotLoaded{FailKind::DriverNotLoaded,
@@ -240,15 +253,12 @@ TEST(SelectFailPillTest, AgreesWithTheReferenceOnEveryCombination) {
                 for (const auto& error : errors) {
                     for (const auto& state : states) {
                         const Call call{loaded, running, micState, error, state};
-                        DriverStatus driver;
-                        driver.loaded = loaded;
-                        CaptureStatus capture{state, error, micState};
                         SCOPED_TRACE(::testing::Message()
                                      << "loaded " << loaded << ", running " << running
                                      << ", micState \"" << micState << "\", state \"" << state
                                      << "\", error " << (error ? "\"" + *error + "\"" : "absent"));
                         const std::optional<FailPill> pill = pillFor(call);
-                        EXPECT_EQ(pill, orv::reference::selectFailPill(driver, capture, running));
+                        EXPECT_EQ(pill, referencePillFor(call));
                         EXPECT_EQ(pillFor(call), pill);
 
                         std::optional<FailPill> copied = pill;
@@ -304,11 +314,7 @@ TEST(SelectFailPillTest, GivesEachOfSeveralThreadsItsOwnResult) {
         threads.emplace_back([&calls, &mismatches, t] {
             for (int round = 0; round < kRounds; ++round) {
                 for (const auto& call : calls) {
-                    DriverStatus driver;
-                    driver.loaded = call.loaded;
-                    const CaptureStatus capture{call.state, call.error, call.micState};
-                    if (orv::selectFailPill(driver, capture, call.steamVrRunning) !=
-                        orv::reference::selectFailPill(driver, capture, call.steamVrRunning)) {
+                    if (pillFor(call) != referencePillFor(call)) {
                         ++mismatches[static_cast<std::size_t>(t)];
                     }
                 }
