@@ -10,7 +10,7 @@
 #   -DEXPECT=<line>         the failure line of the check at that line on standard error, status 1
 #   -DEXPECT=write-error    standard output is a full device: the write failure on standard error
 #   -DSPOIL=<call:change>   passed on as ORV_SPOIL, for the selection double
-#   -DCALL_LIMIT=<n>        passed on as ORV_CALL_LIMIT, for the selection double
+#   -DCALLS=<n>             passed on as ORV_CALLS: exactly how many calls the double must see
 cmake_minimum_required(VERSION 3.21)
 
 if(CRLF)
@@ -47,7 +47,7 @@ else()
 endif()
 
 set(ENV{ORV_SPOIL} "${SPOIL}")
-set(ENV{ORV_CALL_LIMIT} "${CALL_LIMIT}")
+set(ENV{ORV_CALLS} "${CALLS}")
 # The streams go to files and are read back as bytes: execute_process's own output variables
 # drop the CR of a CR LF pair, which would hide the line ending under test.
 set(capture "${CMAKE_CURRENT_BINARY_DIR}/${OUTPUT_NAME}")
