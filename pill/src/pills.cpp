@@ -1,23 +1,21 @@
 #include "pills.h"
 
-#include <string_view>
-
 namespace orv::detail {
 namespace {
 
-// Builds the pill inside the optional that is returned, so that each text is written once into
-// its final string: no temporary pill and no string copy. If an allocation throws, the optional
-// is destroyed on the way out and the caller gets nothing half-built.
-std::optional<FailPill> makePill(FailKind kind, std::string_view message,
-                                 std::string_view actionLabel, std::string_view deepLink,
-                                 bool dismissable) {
-    std::optional<FailPill> pill(std::in_place);
-    pill->kind = kind;
-    pill->message.assign(message.data(), message.size());
-    pill->actionLabel.assign(actionLabel.data(), actionLabel.size());
-    pill->deepLink.assign(deepLink.data(), deepLink.size());
-    pill->dismissable = dismissable;
-    return pill;
+// Stands for the pill that `make` returns. The optional's in-place constructor initializes its
+// pill from this conversion's result directly, so each text is constructed once, from its literal,
+// in the string it stays in: no temporary pill is built and then moved into the optional. If an
+// allocation throws, the texts already built are destroyed and no optional is returned.
+template <typename Make>
+struct Deferred {
+    Make make;
+    operator FailPill() const { return make(); }
+};
+
+template <typename Make>
+std::optional<FailPill> inPlace(Make make) {
+    return std::optional<FailPill>(std::in_place, Deferred<Make>{make});
 }
 
 }  // namespace
@@ -25,21 +23,42 @@ std::optional<FailPill> makePill(FailKind kind, std::string_view message,
 std::optional<FailPill> buildPill(Rule rule, const CaptureStatus& capture) {
     switch (rule) {
         case Rule::DriverNotLoaded:
-            return makePill(FailKind::DriverNotLoaded,
-                            "Driver not installed -- run installer or enable in SteamVR",
-                            "Open SteamVR", "steam://rungameid/250820", false);
+            return inPlace([] {
+                return FailPill{FailKind::DriverNotLoaded,
+                                "Driver not installed -- run installer or enable in SteamVR",
+                                "Open SteamVR",
+                                "steam://rungameid/250820",
+                                false,
+                                false};
+            });
         case Rule::SteamVRNotRunning:
-            return makePill(FailKind::SteamVRNotRunning, "SteamVR not running", "", "", false);
+            return inPlace([] {
+                return FailPill{
+                    FailKind::SteamVRNotRunning, "SteamVR not running", "", "", false, false};
+            });
         case Rule::MicPermission:
-            return makePill(FailKind::MicPermission, "Mic access blocked",
-                            "Open Windows mic settings", "ms-settings:privacy-microphone", true);
+            return inPlace([] {
+                return FailPill{FailKind::MicPermission,
+                                "Mic access blocked",
+                                "Open Windows mic settings",
+                                "ms-settings:privacy-microphone",
+                                true,
+                                false};
+            });
         case Rule::DeviceRemoved:
-            return makePill(FailKind::DeviceRemoved,
-                            "Microphone disconnected -- reconnect to resume detection", "", "",
-                            true);
+            return inPlace([] {
+                return FailPill{FailKind::DeviceRemoved,
+                                "Microphone disconnected -- reconnect to resume detection",
+                                "",
+                                "",
+                                true,
+                                false};
+            });
         case Rule::CaptureError:
             if (capture.error.has_value()) {
-                return makePill(FailKind::Generic, *capture.error, "", "", true);
+                return inPlace([&capture] {
+                    return FailPill{FailKind::Generic, *capture.error, "", "", true, false};
+                });
             }
             break;
         case Rule::None:
