@@ -2,6 +2,7 @@
 #   -DMODE=package       installs BUILD_DIR into a fresh prefix, then find_package from there
 #   -DMODE=subdirectory  add_subdirectory of SOURCE_DIR
 #   -DMODE=fetchcontent  FetchContent of SOURCE_DIR
+#   -DMODE=archive       unpacks the release archive ARCHIVE, then find_package from there
 # with -DSOURCE_DIR, -DBUILD_DIR, -DWORK_DIR, -DGENERATOR, -DCXX_COMPILER, -DCXX_FLAGS and
 # -DBUILD_TYPE describing this build. Fails when any step fails or the output is not exact.
 cmake_minimum_required(VERSION 3.21)
@@ -19,9 +20,19 @@ file(REMOVE_RECURSE "${work}")
 file(MAKE_DIRECTORY "${work}")
 
 set(consume -DORV_CONSUME=${MODE} "-DORV_PILL_SOURCE_DIR=${SOURCE_DIR}")
-if(MODE STREQUAL "package")
-    set(prefix "${work}/prefix")
-    run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}" --config "${BUILD_TYPE}")
+if(MODE STREQUAL "package" OR MODE STREQUAL "archive")
+    # Either way the consumer finds an installed tree.
+    set(consume -DORV_CONSUME=package)
+    if(MODE STREQUAL "package")
+        set(prefix "${work}/prefix")
+        run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}" --config "${BUILD_TYPE}")
+    else()
+        # The archive holds one folder, named as the archive is, with the installed tree in it.
+        file(ARCHIVE_EXTRACT INPUT "${ARCHIVE}" DESTINATION "${work}")
+        string(REGEX REPLACE "\\.(tar\\.gz|zip)$" "" folder "${ARCHIVE}")
+        get_filename_component(folder "${folder}" NAME)
+        set(prefix "${work}/${folder}")
+    endif()
     foreach(installed IN ITEMS include/orv/pill.h lib/cmake/orv_pill/orv_pillConfig.cmake
             lib/cmake/orv_pill/orv_pillConfigVersion.cmake lib/cmake/orv_pill/orv_pillTargets.cmake)
         if(NOT EXISTS "${prefix}/${installed}")

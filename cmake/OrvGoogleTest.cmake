@@ -1,0 +1,64 @@
+# Makes GoogleTest's targets (GTest::gtest_main) available to the test suite, from the first of:
+#   1. an installed GoogleTest package (Debian: libgtest-dev);
+#   2. GoogleTest's sources in ORV_PILL_GTEST_SOURCE_DIR (Debian's googletest package puts them in
+#      /usr/src/googletest);
+#   3. a pinned GoogleTest release, downloaded from ORV_PILL_GTEST_URL and accepted only with the
+#      SHA256 ORV_PILL_GTEST_SHA256.
+# When none of them can be had, configuring stops with a message that says how to get GoogleTest.
+set(ORV_PILL_GTEST_SOURCE_DIR "/usr/src/googletest"
+    CACHE PATH "GoogleTest sources, built when no installed GoogleTest package is found")
+set(ORV_PILL_GTEST_URL
+    "https://github.com/google/googletest/archive/refs/tags/release-1.12.1.tar.gz"
+    CACHE STRING "Where to download GoogleTest when it is neither installed nor in sources")
+set(ORV_PILL_GTEST_SHA256 "81964fe578e9bd7c94dfdb09c8e4d6e6759e19967e397dbea48d1c10e45d0df2"
+    CACHE STRING "The SHA256 of the archive at ORV_PILL_GTEST_URL")
+
+find_package(GTest 1.10 CONFIG QUIET)
+if(GTest_FOUND)
+    return()
+endif()
+
+set(gtest_sources "${ORV_PILL_GTEST_SOURCE_DIR}")
+if(NOT EXISTS "${gtest_sources}/CMakeLists.txt")
+    # Downloaded and unpacked here rather than by FetchContent, so that a machine without network,
+    # or an archive that changed, gets a message that says what to do, and within a minute.
+    set(unpacked "${CMAKE_BINARY_DIR}/_deps/googletest-${ORV_PILL_GTEST_SHA256}")
+    if(NOT EXISTS "${unpacked}")
+        set(archive "${unpacked}.download")
+        message(STATUS "GoogleTest: downloading ${ORV_PILL_GTEST_URL}")
+        file(DOWNLOAD "${ORV_PILL_GTEST_URL}" "${archive}"
+            STATUS status TIMEOUT 50 INACTIVITY_TIMEOUT 20)
+        list(GET status 0 code)
+        list(GET status 1 problem)
+        if(code EQUAL 0)
+            file(SHA256 "${archive}" actual)
+            if(NOT actual STREQUAL ORV_PILL_GTEST_SHA256)
+                set(code 1)
+                set(problem "its SHA256 is ${actual}, not ${ORV_PILL_GTEST_SHA256}")
+            endif()
+        endif()
+        if(NOT code EQUAL 0)
+            file(REMOVE "${archive}")
+            message(FATAL_ERROR "GoogleTest, which the test suite needs, is not installed, and "
+                "downloading it from ${ORV_PILL_GTEST_URL} failed: ${problem}.\n"
+                "Install it (Debian: apt-get install libgtest-dev, or googletest for its "
+                "sources), or point ORV_PILL_GTEST_SOURCE_DIR at GoogleTest's sources, or "
+                "ORV_PILL_GTEST_URL at a copy of the archive. orv-selftest alone needs no "
+                "GoogleTest: cmake --preset selftest.")
+        endif()
+        file(ARCHIVE_EXTRACT INPUT "${archive}" DESTINATION "${unpacked}.part")
+        file(REMOVE "${archive}")
+        file(RENAME "${unpacked}.part" "${unpacked}")
+    endif()
+    # The archive holds GoogleTest in one folder, named after its version.
+    file(GLOB gtest_sources "${unpacked}/*/CMakeLists.txt")
+    list(GET gtest_sources 0 gtest_sources)
+    get_filename_component(gtest_sources "${gtest_sources}" DIRECTORY)
+endif()
+
+include(FetchContent)
+FetchContent_Declare(googletest SOURCE_DIR "${gtest_sources}" SYSTEM)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+FetchContent_MakeAvailable(googletest)
