@@ -5,12 +5,6 @@ include(CMakePackageConfigHelpers)
 set(ORV_PILL_INSTALL_CMAKEDIR "${CMAKE_INSTALL_LIBDIR}/cmake/orv_pill"
     CACHE STRING "Where the orv_pill CMake package is installed, relative to the prefix")
 
-# An installed orv-selftest finds a shared orv_pill beside it in the prefix, wherever that is.
-if(NOT WIN32 AND NOT APPLE)
-    file(RELATIVE_PATH ORV_PILL_BIN_TO_LIB
-        "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_LIBDIR}")
-    set_target_properties(orv-selftest PROPERTIES INSTALL_RPATH "$ORIGIN/${ORV_PILL_BIN_TO_LIB}")
-endif()
 
 install(TARGETS orv_pill
     EXPORT orv_pill_targets
@@ -22,8 +16,17 @@ install(TARGETS orv_pill
 install(DIRECTORY pill/include/orv
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
     COMPONENT orv_pill_development)
-install(TARGETS orv-selftest
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT orv_pill_runtime)
+if(ORV_PILL_BUILD_SELFTEST)
+    install(TARGETS orv-selftest
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT orv_pill_runtime)
+    # An installed orv-selftest finds a shared orv_pill beside it in the prefix, wherever that is.
+    if(NOT WIN32 AND NOT APPLE)
+        file(RELATIVE_PATH ORV_PILL_BIN_TO_LIB
+            "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_LIBDIR}")
+        set_target_properties(orv-selftest PROPERTIES
+            INSTALL_RPATH "$ORIGIN/${ORV_PILL_BIN_TO_LIB}")
+    endif()
+endif()
 
 install(EXPORT orv_pill_targets
     NAMESPACE orv::

@@ -1,6 +1,7 @@
 // orv-selftest: runs the failure pill scenarios and writes exactly one line, "all tests passed"
 // on standard output with exit status 0, or the first failed check on standard error with exit
 // status 1. It reads no argument, environment variable, file or input.
+#include <csignal>
 #include <cstdio>
 #include <optional>
 
@@ -27,6 +28,11 @@ int reportSuccess() {
 }  // namespace orv::selftest
 
 int main() {
+#ifdef SIGPIPE
+    // A reader that has gone away must not end the program silently: with SIGPIPE ignored, the
+    // write fails and the program says so.
+    static_cast<void>(std::signal(SIGPIPE, SIG_IGN));
+#endif
     const std::optional<orv::selftest::CheckFailure> failure = orv::selftest::runScenarios();
     return failure ? orv::selftest::reportFailure(*failure) : orv::selftest::reportSuccess();
 }

@@ -9,14 +9,20 @@ namespace {
 
 // Written by every allocation on every thread.
 std::atomic<long> allocations{0};  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+// The number of the allocation that fails; 0 for none.
+std::atomic<long> failing{0};  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
 }  // namespace
 
 long orv::support::allocationCount() noexcept { return allocations.load(); }
 
+void orv::support::failAllocation(long k) noexcept { failing.store(k == 0 ? 0 : allocations + k); }
+
 // The replacements must get memory without operator new, so they use malloc and free.
 void* operator new(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (allocations.fetch_add(1, std::memory_order_relaxed) + 1 == failing.load()) {
+        throw std::bad_alloc();
+    }
     // NOLINTNEXTLINE(cppcoreguidelines-no-malloc,cppcoreguidelines-owning-memory)
     if (void* block = std::malloc(size == 0 ? 1 : size)) {
         return block;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -24,43 +25,79 @@ long allocationsFor(const orv::FailPill& pill) {
     return count;
 }
 
-TEST(AllocationTest, EachPathAllocatesOnlyWhatItsTextsNeed) {
-    const struct {
-        const char* name;
-        bool loaded;
-        bool steamVrRunning;
-        const char* micState;
-        std::optional<std::string> error;
-        bool expectPill;
-    } rows[] = {
-        {"no pill: working microphone", true, true, "active", std::nullopt, false},
-        {"no pill: right length, other bytes", true, true, "permission_deniex", std::nullopt,
-         false},
-        {"no pill: empty error", true, true, "active", std::string(), false},
-        {"no pill: SteamVR not running, driver loaded", true, false, "", std::nullopt, false},
-        {"DriverNotLoaded", false, true, "active", std::nullopt, true},
-        {"SteamVRNotRunning", false, false, "active", std::nullopt, true},
-        {"MicPermission", true, true, "permission_denied", std::nullopt, true},
-        {"DeviceRemoved", true, true, "missing", std::nullopt, true},
-        {"Generic, short message", true, true, "active", std::string("busy"), true},
-        {"Generic, long message", true, true, "active", std::string(300, 'x'), true},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        orv::DriverStatus driver;
-        driver.loaded = row.loaded;
-        orv::CaptureStatus capture;
-        capture.state = "idle";
-        capture.micState = row.micState;
-        capture.error = row.error;
+// Each path of the selection, with the inputs that take it.
+struct Path {
+    const char* name;
+    bool loaded;
+    bool steamVrRunning;
+    const char* micState;
+    std::optional<std::string> error;
+    bool expectPill;
+};
 
+const Path kPaths[] = {
+    {"no pill: working microphone", true, true, "active", std::nullopt, false},
+    {"no pill: right length, other bytes", true, true, "permission_deniex", std::nullopt, false},
+    {"no pill: empty error", true, true, "active", std::string(), false},
+    {"no pill: SteamVR not running, driver loaded", true, false, "", std::nullopt, false},
+    {"DriverNotLoaded", false, true, "active", std::nullopt, true},
+    {"SteamVRNotRunning", false, false, "active", std::nullopt, true},
+    {"MicPermission", true, true, "permission_denied", std::nullopt, true},
+    {"DeviceRemoved", true, true, "missing", std::nullopt, true},
+    {"Generic, short message", true, true, "active", std::string("busy"), true},
+    {"Generic, long message", true, true, "active", std::string(300, 'x'), true},
+};
+
+// The path's inputs, built before any counting starts.
+struct Inputs {
+    orv::DriverStatus driver;
+    orv::CaptureStatus capture;
+    bool steamVrRunning;
+
+    explicit Inputs(const Path& path)
+        : capture{"idle", path.error, path.micState}, steamVrRunning(path.steamVrRunning) {
+        driver.loaded = path.loaded;
+    }
+    std::optional<orv::FailPill> select() const {
+        return orv::selectFailPill(driver, capture, steamVrRunning);
+    }
+};
+
+TEST(AllocationTest, EachPathAllocatesOnlyWhatItsTextsNeed) {
+    for (const Path& path : kPaths) {
+        SCOPED_TRACE(path.name);
+        const Inputs in(path);
         const long before = orv::support::allocationCount();
-        const std::optional<orv::FailPill> pill =
-            orv::selectFailPill(driver, capture, row.steamVrRunning);
+        const std::optional<orv::FailPill> pill = in.select();
         const long made = orv::support::allocationCount() - before;
 
-        ASSERT_EQ(pill.has_value(), row.expectPill);
+        ASSERT_EQ(pill.has_value(), path.expectPill);
         EXPECT_EQ(made, pill ? allocationsFor(*pill) : 0);
+    }
+}
+
+// Whichever allocation of a pill fails, std::bad_alloc reaches the caller and no pill comes back
+// (the sanitizer builds show that nothing leaks); with memory, the same call then succeeds.
+TEST(AllocationTest, PassesEachAllocationFailureToTheCaller) {
+    for (const Path& path : kPaths) {
+        SCOPED_TRACE(path.name);
+        const Inputs in(path);
+        long failures = 0;
+        std::optional<orv::FailPill> pill;
+        for (long k = 1; !pill && k <= 4; ++k) {
+            orv::support::failAllocation(k);
+            try {
+                pill = in.select();
+                if (!pill) {
+                    break;
+                }
+            } catch (const std::bad_alloc&) {
+                ++failures;
+            }
+        }
+        orv::support::failAllocation(0);
+        ASSERT_EQ(pill.has_value(), path.expectPill);
+        EXPECT_EQ(failures, pill ? allocationsFor(*pill) : 0);
     }
 }
 

@@ -15,6 +15,12 @@ function(run)
     endif()
 endfunction()
 
+# A single-config build without a build type has no configuration to name.
+set(config "")
+if(BUILD_TYPE)
+    set(config --config "${BUILD_TYPE}")
+endif()
+
 set(work "${WORK_DIR}/${MODE}")
 file(REMOVE_RECURSE "${work}")
 file(MAKE_DIRECTORY "${work}")
@@ -25,7 +31,7 @@ if(MODE STREQUAL "package" OR MODE STREQUAL "archive")
     set(consume -DORV_CONSUME=package)
     if(MODE STREQUAL "package")
         set(prefix "${work}/prefix")
-        run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}" --config "${BUILD_TYPE}")
+        run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}" ${config})
     else()
         # The archive holds one folder, named as the archive is, with the installed tree in it.
         file(ARCHIVE_EXTRACT INPUT "${ARCHIVE}" DESTINATION "${work}")
@@ -46,12 +52,18 @@ if(MODE STREQUAL "package" OR MODE STREQUAL "archive")
         message(FATAL_ERROR "installed orv-selftest: status ${status}, '${out}', '${err}'")
     endif()
     list(APPEND consume "-DCMAKE_PREFIX_PATH=${prefix}")
+else()
+    # A subproject asked for its install rules still leaves packing to the outer project.
+    list(APPEND consume -DORV_PILL_INSTALL=ON)
 endif()
 
 run("${CMAKE_COMMAND}" -S "${SOURCE_DIR}/tests/consumer" -B "${work}/build" -G "${GENERATOR}"
     "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
     "-DCMAKE_BUILD_TYPE=${BUILD_TYPE}" ${consume})
-run("${CMAKE_COMMAND}" --build "${work}/build" --config "${BUILD_TYPE}")
+if(EXISTS "${work}/build/CPackConfig.cmake")
+    message(FATAL_ERROR "the library wrote the consumer's CPackConfig.cmake")
+endif()
+run("${CMAKE_COMMAND}" --build "${work}/build" ${config})
 
 find_program(consumer consumer PATHS "${work}/build" "${work}/build/${BUILD_TYPE}" NO_DEFAULT_PATH)
 execute_process(COMMAND "${consumer}" RESULT_VARIABLE status OUTPUT_VARIABLE out)

@@ -9,6 +9,7 @@
 #   -DEXPECT=pass           the success line on standard output, status 0
 #   -DEXPECT=<line>         the failure line of the check at that line on standard error, status 1
 #   -DEXPECT=write-error    standard output is a full device: the write failure on standard error
+#   -DEXPECT=closed-pipe    standard output is a pipe whose reader has gone: the same
 #   -DSPOIL=<call:change>   passed on as ORV_SPOIL, for the selection double
 #   -DCALLS=<n>             passed on as ORV_CALLS: exactly how many calls the double must see
 cmake_minimum_required(VERSION 3.21)
@@ -24,8 +25,10 @@ if(EXPECT STREQUAL "pass")
     set(expected_stdout "all tests passed${eol}")
     set(expected_stderr "")
     set(expected_status 0)
-elseif(EXPECT STREQUAL "write-error")
-    set(stdout_file /dev/full)
+elseif(EXPECT STREQUAL "write-error" OR EXPECT STREQUAL "closed-pipe")
+    if(EXPECT STREQUAL "write-error")
+        set(stdout_file /dev/full)
+    endif()
     set(expected_stdout "")
     set(expected_stderr "FAIL: could not write to standard output${eol}")
     set(expected_status 1)
@@ -43,7 +46,8 @@ elseif(EXPECT MATCHES "^[1-9][0-9]*$")
     set(expected_stderr "FAIL: ${check_text} at line ${EXPECT}${eol}")
     set(expected_status 1)
 else()
-    message(FATAL_ERROR "EXPECT must be pass, write-error or a check's line, not '${EXPECT}'")
+    message(FATAL_ERROR
+        "EXPECT must be pass, write-error, closed-pipe or a check's line, not '${EXPECT}'")
 endif()
 
 set(ENV{ORV_SPOIL} "${SPOIL}")
@@ -55,10 +59,18 @@ if(NOT stdout_file)
     set(stdout_file "${capture}.stdout")
 endif()
 file(REMOVE "${capture}.stdout" "${capture}.stderr")
-execute_process(COMMAND ${EMULATOR} "${PROGRAM}"
+set(run COMMAND ${EMULATOR} "${PROGRAM}")
+if(EXPECT STREQUAL "closed-pipe")
+    # The reader, true, ends at once. The program starts only after a write into the pipe has
+    # failed, so its own write finds no reader however the two processes are scheduled.
+    set(run COMMAND sh -c "while (printf x) 2>/dev/null\ndo sleep 0.01\ndone\nexec \"$@\""
+        sh ${EMULATOR} "${PROGRAM}" COMMAND true)
+endif()
+execute_process(${run}
     OUTPUT_FILE "${stdout_file}"
     ERROR_FILE "${capture}.stderr"
-    RESULT_VARIABLE actual_status)
+    RESULTS_VARIABLE statuses)
+list(GET statuses 0 actual_status)
 # file(READ) drops a CR before LF too, so the streams are compared as hexadecimal bytes.
 foreach(stream IN ITEMS stdout stderr)
     string(HEX "${expected_${stream}}" expected_${stream}_bytes)

@@ -184,6 +184,23 @@ TEST(SelectFailPillTest, TriesTheRulesInOrder) {
     }
 }
 
+// Only `loaded` of the driver record counts: its other members, set against their usual values,
+// change no result.
+TEST(SelectFailPillTest, ReadsOnlyLoadedOfTheDriver) {
+    const Call calls[] = {{true, true}, {true, true, "missing"}, {true, true, "active", "boom"},
+                          {false, true}, {false, false}};
+    for (const Call& call : calls) {
+        SCOPED_TRACE(::testing::Message() << "loaded " << call.loaded << ", micState "
+                                          << call.micState);
+        Records records = recordsFor(call);
+        records.driver.unavailable = call.loaded;
+        records.driver.detail = "driver detail";
+        records.driver.extraState = 0xFFFF;
+        EXPECT_EQ(orv::selectFailPill(records.driver, records.capture, call.steamVrRunning),
+                  pillFor(call));
+    }
+}
+
 // The microphone words match exactly: whole text, every byte, case-sensitive, no trimming.
 // A word that matches no rule leaves the result to the error alone.
 TEST(SelectFailPillTest, MatchesMicrophoneWordsExactly) {
