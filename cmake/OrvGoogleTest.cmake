@@ -13,9 +13,12 @@ set(ORV_PILL_GTEST_URL
 set(ORV_PILL_GTEST_SHA256 "81964fe578e9bd7c94dfdb09c8e4d6e6759e19967e397dbea48d1c10e45d0df2"
     CACHE STRING "The SHA256 of the archive at ORV_PILL_GTEST_URL")
 
-find_package(GTest 1.10 CONFIG QUIET)
-if(GTest_FOUND)
-    return()
+# A cross build could find the build machine's own package, which it cannot link.
+if(NOT CMAKE_CROSSCOMPILING)
+    find_package(GTest 1.10 CONFIG QUIET)
+    if(GTest_FOUND)
+        return()
+    endif()
 endif()
 
 set(gtest_sources "${ORV_PILL_GTEST_SOURCE_DIR}")

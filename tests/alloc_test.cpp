@@ -58,7 +58,7 @@ struct Inputs {
         : capture{"idle", path.error, path.micState}, steamVrRunning(path.steamVrRunning) {
         driver.loaded = path.loaded;
     }
-    std::optional<orv::FailPill> select() const {
+    [[nodiscard]] std::optional<orv::FailPill> select() const {
         return orv::selectFailPill(driver, capture, steamVrRunning);
     }
 };

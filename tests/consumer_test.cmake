@@ -4,7 +4,8 @@
 #   -DMODE=fetchcontent  FetchContent of SOURCE_DIR
 #   -DMODE=archive       unpacks the release archive ARCHIVE, then find_package from there
 # with -DSOURCE_DIR, -DBUILD_DIR, -DWORK_DIR, -DGENERATOR, -DCXX_COMPILER, -DCXX_FLAGS and
-# -DBUILD_TYPE describing this build. Fails when any step fails or the output is not exact.
+# -DBUILD_TYPE describing this build; for a cross build, -DTOOLCHAIN_FILE and -DEMULATOR (which
+# runs its programs) as well. Fails when any step fails or the output is not exact.
 cmake_minimum_required(VERSION 3.21)
 
 function(run)
@@ -19,6 +20,12 @@ endfunction()
 set(config "")
 if(BUILD_TYPE)
     set(config --config "${BUILD_TYPE}")
+endif()
+
+# Windows programs, whether run there or under an emulator, end in .exe.
+set(exe "")
+if(CMAKE_HOST_WIN32 OR TOOLCHAIN_FILE)
+    set(exe .exe)
 endif()
 
 set(work "${WORK_DIR}/${MODE}")
@@ -46,7 +53,7 @@ if(MODE STREQUAL "package" OR MODE STREQUAL "archive")
         endif()
     endforeach()
     # The installed program is the self-test itself.
-    execute_process(COMMAND "${prefix}/bin/orv-selftest" RESULT_VARIABLE status
+    execute_process(COMMAND ${EMULATOR} "${prefix}/bin/orv-selftest${exe}" RESULT_VARIABLE status
         OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT status EQUAL 0 OR NOT out STREQUAL "all tests passed\n" OR NOT err STREQUAL "")
         message(FATAL_ERROR "installed orv-selftest: status ${status}, '${out}', '${err}'")
@@ -57,16 +64,23 @@ else()
     list(APPEND consume -DORV_PILL_INSTALL=ON)
 endif()
 
+if(TOOLCHAIN_FILE)
+    list(APPEND consume "-DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN_FILE}")
+else()
+    list(APPEND consume "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}")
+endif()
 run("${CMAKE_COMMAND}" -S "${SOURCE_DIR}/tests/consumer" -B "${work}/build" -G "${GENERATOR}"
-    "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
+    "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
     "-DCMAKE_BUILD_TYPE=${BUILD_TYPE}" ${consume})
 if(EXISTS "${work}/build/CPackConfig.cmake")
     message(FATAL_ERROR "the library wrote the consumer's CPackConfig.cmake")
 endif()
 run("${CMAKE_COMMAND}" --build "${work}/build" ${config})
 
-find_program(consumer consumer PATHS "${work}/build" "${work}/build/${BUILD_TYPE}" NO_DEFAULT_PATH)
-execute_process(COMMAND "${consumer}" RESULT_VARIABLE status OUTPUT_VARIABLE out)
+find_program(consumer consumer${exe}
+    PATHS "${work}/build" "${work}/build/${BUILD_TYPE}" NO_DEFAULT_PATH)
+# Output read this way loses the CR of a Windows program's CR LF.
+execute_process(COMMAND ${EMULATOR} "${consumer}" RESULT_VARIABLE status OUTPUT_VARIABLE out)
 set(expected "1 Mic access blocked | Open Windows mic settings | ms-settings:privacy-microphone | dismissable\n")
 if(NOT status EQUAL 0 OR NOT out STREQUAL expected)
     message(FATAL_ERROR "consumer: status ${status}, output '${out}'")

@@ -187,11 +187,14 @@ TEST(SelectFailPillTest, TriesTheRulesInOrder) {
 // Only `loaded` of the driver record counts: its other members, set against their usual values,
 // change no result.
 TEST(SelectFailPillTest, ReadsOnlyLoadedOfTheDriver) {
-    const Call calls[] = {{true, true}, {true, true, "missing"}, {true, true, "active", "boom"},
-                          {false, true}, {false, false}};
+    const Call calls[] = {{true, true},
+                          {true, true, "missing"},
+                          {true, true, "active", "boom"},
+                          {false, true},
+                          {false, false}};
     for (const Call& call : calls) {
-        SCOPED_TRACE(::testing::Message() << "loaded " << call.loaded << ", micState "
-                                          << call.micState);
+        SCOPED_TRACE(::testing::Message()
+                     << "loaded " << call.loaded << ", micState " << call.micState);
         Records records = recordsFor(call);
         records.driver.unavailable = call.loaded;
         records.driver.detail = "driver detail";

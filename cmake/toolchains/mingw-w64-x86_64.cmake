@@ -12,7 +12,9 @@ set(CMAKE_FIND_ROOT_PATH /usr/${ORV_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Packages are looked for in the root first, then where CMAKE_PREFIX_PATH points, so that a
+# consumer finds an unpacked Windows release archive there.
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 
 # Link the C and C++ runtimes and winpthread into each .exe, so that it runs on a bare Windows
 # with nothing beside it but the system's own DLLs.

@@ -4,9 +4,11 @@ namespace orv::detail {
 namespace {
 
 // Stands for the pill that `make` returns. The optional's in-place constructor initializes its
-// pill from this conversion's result directly, so each text is constructed once, from its literal,
-// in the string it stays in: no temporary pill is built and then moved into the optional. If an
-// allocation throws, the texts already built are destroyed and no optional is returned.
+// pill from this conversion's result. g++ and clang build that result directly in the optional,
+// so each text is constructed once, from its literal, in the string it stays in, with no
+// temporary pill moved in; C++17 allows that but does not promise it (a compiler may still build
+// a temporary and move it). Either way, if an allocation throws, the texts already built are
+// destroyed and no optional is returned.
 template <typename Make>
 struct Deferred {
     Make make;
