@@ -64,4 +64,11 @@ FetchContent_Declare(googletest SOURCE_DIR "${gtest_sources}" SYSTEM)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-FetchContent_MakeAvailable(googletest)
+# Always a static GoogleTest, even in a shared build of the library: its DLL would have to be copied
+# beside every test program, and it shares no state with the library. In a function, so that
+# BUILD_SHARED_LIBS changes only for GoogleTest.
+function(orv_make_googletest_available)
+    set(BUILD_SHARED_LIBS OFF)
+    FetchContent_MakeAvailable(googletest)
+endfunction()
+orv_make_googletest_available()

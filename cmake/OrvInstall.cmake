@@ -16,6 +16,13 @@ install(TARGETS orv_pill
 install(DIRECTORY pill/include/orv
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
     COMPONENT orv_pill_development)
+# The version and export macros, generated when pill/ was configured.
+install(FILES "${PROJECT_BINARY_DIR}/pill/include/orv/pill_config.h"
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/orv
+    COMPONENT orv_pill_development)
+install(FILES LICENSE CHANGELOG.md
+    DESTINATION ${CMAKE_INSTALL_DOCDIR}
+    COMPONENT orv_pill_runtime)
 if(ORV_PILL_BUILD_SELFTEST)
     install(TARGETS orv-selftest
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT orv_pill_runtime)
@@ -33,6 +40,14 @@ install(EXPORT orv_pill_targets
     FILE orv_pillTargets.cmake
     DESTINATION ${ORV_PILL_INSTALL_CMAKEDIR}
     COMPONENT orv_pill_development)
+# The platform and, on Windows, the compiler family the library was built for: the package config
+# refuses a consumer of another, whose linker could not use it.
+set(ORV_PILL_BUILT_FOR "${CMAKE_SYSTEM_NAME}")
+if(MSVC)
+    string(APPEND ORV_PILL_BUILT_FOR " (Visual Studio)")
+elseif(WIN32)
+    string(APPEND ORV_PILL_BUILT_FOR " (mingw-w64)")
+endif()
 configure_package_config_file(cmake/orv_pillConfig.cmake.in
     "${PROJECT_BINARY_DIR}/orv_pillConfig.cmake"
     INSTALL_DESTINATION ${ORV_PILL_INSTALL_CMAKEDIR})

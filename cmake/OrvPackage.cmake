@@ -1,9 +1,12 @@
 # Release archives of the installed tree: `cpack` makes orv_pill-<version>-<system> with bin/
-# (orv-selftest), include/orv/pill.h, the library and its CMake package under lib/, inside one
-# folder of the archive's name. A ZIP for Windows, a .tar.gz elsewhere.
+# (orv-selftest), include/orv/, the library and its CMake package under lib/, and the license and
+# changelog under share/doc/orv_pill/, inside one folder of the archive's name. The system part
+# says what the archive serves: win64-msvc or win64-mingw (ZIP), or the system, processor and,
+# on Linux, the glibc it was built against (.tar.gz).
 set(CPACK_PACKAGE_NAME orv_pill)
 set(CPACK_PACKAGE_VENDOR orv)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
@@ -11,9 +14,20 @@ if(WIN32)
     else()
         set(CPACK_SYSTEM_NAME win32)
     endif()
+    if(MSVC)
+        string(APPEND CPACK_SYSTEM_NAME -msvc)
+    else()
+        string(APPEND CPACK_SYSTEM_NAME -mingw)
+    endif()
 else()
     set(CPACK_GENERATOR TGZ)
     set(CPACK_SYSTEM_NAME "${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}")
+    # The programs need this glibc or a newer one.
+    execute_process(COMMAND getconf GNU_LIBC_VERSION
+        OUTPUT_VARIABLE glibc OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    if(glibc MATCHES "^glibc ([0-9.]+)$")
+        string(APPEND CPACK_SYSTEM_NAME "-glibc${CMAKE_MATCH_1}")
+    endif()
 endif()
 # Programs and shared libraries lose their debug symbols; a static library keeps its own.
 set(CPACK_STRIP_FILES ON)

@@ -25,6 +25,18 @@ long allocationsFor(const orv::FailPill& pill) {
     return count;
 }
 
+// Why this program cannot count the library's allocations as a release build makes them; nullptr
+// when it can.
+const char* whyAllocationsCannotBeCounted() {
+#if defined(ORV_PILL_TEST_DLL)
+    return "the library is a DLL, whose allocations do not go through this program's operator new";
+#elif defined(_ITERATOR_DEBUG_LEVEL) && _ITERATOR_DEBUG_LEVEL > 0
+    return "iterator debugging gives each std::string an allocation of its own";
+#else
+    return nullptr;
+#endif
+}
+
 // Each path of the selection, with the inputs that take it.
 struct Path {
     const char* name;
@@ -64,6 +76,9 @@ struct Inputs {
 };
 
 TEST(AllocationTest, EachPathAllocatesOnlyWhatItsTextsNeed) {
+    if (const char* why = whyAllocationsCannotBeCounted()) {
+        GTEST_SKIP() << why;
+    }
     for (const Path& path : kPaths) {
         SCOPED_TRACE(path.name);
         const Inputs in(path);
@@ -79,6 +94,9 @@ TEST(AllocationTest, EachPathAllocatesOnlyWhatItsTextsNeed) {
 // Whichever allocation of a pill fails, std::bad_alloc reaches the caller and no pill comes back
 // (the sanitizer builds show that nothing leaks); with memory, the same call then succeeds.
 TEST(AllocationTest, PassesEachAllocationFailureToTheCaller) {
+    if (const char* why = whyAllocationsCannotBeCounted()) {
+        GTEST_SKIP() << why;
+    }
     for (const Path& path : kPaths) {
         SCOPED_TRACE(path.name);
         const Inputs in(path);

@@ -3,8 +3,9 @@
 #   -DMODE=subdirectory  add_subdirectory of SOURCE_DIR
 #   -DMODE=fetchcontent  FetchContent of SOURCE_DIR
 #   -DMODE=archive       unpacks the release archive ARCHIVE, then find_package from there
-# with -DSOURCE_DIR, -DBUILD_DIR, -DWORK_DIR, -DGENERATOR, -DCXX_COMPILER, -DCXX_FLAGS and
-# -DBUILD_TYPE describing this build; for a cross build, -DTOOLCHAIN_FILE and -DEMULATOR (which
+#   -DMODE=prefix        find_package from PREFIX, where builds are already installed
+# with -DSOURCE_DIR, -DBUILD_DIR, -DWORK_DIR, -DGENERATOR (and -DGENERATOR_PLATFORM,
+# -DGENERATOR_TOOLSET), -DCXX_COMPILER, -DCXX_FLAGS and -DBUILD_TYPE describing this build; for a cross build, -DTOOLCHAIN_FILE and -DEMULATOR (which
 # runs its programs) as well. Fails when any step fails or the output is not exact.
 cmake_minimum_required(VERSION 3.21)
 
@@ -33,12 +34,14 @@ file(REMOVE_RECURSE "${work}")
 file(MAKE_DIRECTORY "${work}")
 
 set(consume -DORV_CONSUME=${MODE} "-DORV_PILL_SOURCE_DIR=${SOURCE_DIR}")
-if(MODE STREQUAL "package" OR MODE STREQUAL "archive")
+if(MODE MATCHES "^(package|archive|prefix)$")
     # Either way the consumer finds an installed tree.
     set(consume -DORV_CONSUME=package)
     if(MODE STREQUAL "package")
         set(prefix "${work}/prefix")
         run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}" ${config})
+    elseif(MODE STREQUAL "prefix")
+        set(prefix "${PREFIX}")
     else()
         # The archive holds one folder, named as the archive is, with the installed tree in it.
         file(ARCHIVE_EXTRACT INPUT "${ARCHIVE}" DESTINATION "${work}")
@@ -46,8 +49,9 @@ if(MODE STREQUAL "package" OR MODE STREQUAL "archive")
         get_filename_component(folder "${folder}" NAME)
         set(prefix "${work}/${folder}")
     endif()
-    foreach(installed IN ITEMS include/orv/pill.h lib/cmake/orv_pill/orv_pillConfig.cmake
-            lib/cmake/orv_pill/orv_pillConfigVersion.cmake lib/cmake/orv_pill/orv_pillTargets.cmake)
+    foreach(installed IN ITEMS include/orv/pill.h include/orv/pill_config.h
+            lib/cmake/orv_pill/orv_pillConfig.cmake lib/cmake/orv_pill/orv_pillConfigVersion.cmake
+            lib/cmake/orv_pill/orv_pillTargets.cmake share/doc/orv_pill/LICENSE)
         if(NOT EXISTS "${prefix}/${installed}")
             message(FATAL_ERROR "not installed: ${installed}")
         endif()
@@ -66,6 +70,14 @@ endif()
 
 if(TOOLCHAIN_FILE)
     list(APPEND consume "-DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN_FILE}")
+elseif(GENERATOR MATCHES "^Visual Studio")
+    # Visual Studio picks its compiler by platform and toolset, not by path.
+    if(GENERATOR_PLATFORM)
+        list(APPEND consume -A "${GENERATOR_PLATFORM}")
+    endif()
+    if(GENERATOR_TOOLSET)
+        list(APPEND consume -T "${GENERATOR_TOOLSET}")
+    endif()
 else()
     list(APPEND consume "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}")
 endif()

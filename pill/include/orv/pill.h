@@ -3,13 +3,16 @@
 // microphone capture side's status and whether SteamVR is running.
 //
 // Everything here is a plain value: records with public members, copied and moved member by
-// member. The header needs C++17 and nothing beyond the standard library.
+// member. The header needs C++17 and nothing beyond the standard library. <orv/pill_config.h>,
+// which it includes, gives the library's version as ORV_PILL_VERSION_MAJOR, _MINOR and _PATCH.
 #ifndef ORV_PILL_H
 #define ORV_PILL_H
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "orv/pill_config.h"
 
 namespace orv {
 
@@ -89,9 +92,9 @@ struct CaptureStatus {
 // Every input yields a result. The function is pure and safe to call from several threads at
 // once. The empty result allocates nothing; building a pill may throw std::bad_alloc, in which
 // case nothing is returned and nothing leaks.
-[[nodiscard]] std::optional<FailPill> selectFailPill(const DriverStatus& driver,
-                                                     const CaptureStatus& capture,
-                                                     bool steamVrRunning);
+[[nodiscard]] ORV_PILL_API std::optional<FailPill> selectFailPill(const DriverStatus& driver,
+                                                                  const CaptureStatus& capture,
+                                                                  bool steamVrRunning);
 
 }  // namespace orv
 
