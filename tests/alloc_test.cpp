@@ -75,10 +75,17 @@ struct Inputs {
     }
 };
 
-TEST(AllocationTest, EachPathAllocatesOnlyWhatItsTextsNeed) {
-    if (const char* why = whyAllocationsCannotBeCounted()) {
-        GTEST_SKIP() << why;
+// Skips each test where the counts cannot hold, saying why.
+class AllocationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const char* why = whyAllocationsCannotBeCounted()) {
+            GTEST_SKIP() << why;
+        }
     }
+};
+
+TEST_F(AllocationTest, EachPathAllocatesOnlyWhatItsTextsNeed) {
     for (const Path& path : kPaths) {
         SCOPED_TRACE(path.name);
         const Inputs in(path);
@@ -93,10 +100,7 @@ TEST(AllocationTest, EachPathAllocatesOnlyWhatItsTextsNeed) {
 
 // Whichever allocation of a pill fails, std::bad_alloc reaches the caller and no pill comes back
 // (the sanitizer builds show that nothing leaks); with memory, the same call then succeeds.
-TEST(AllocationTest, PassesEachAllocationFailureToTheCaller) {
-    if (const char* why = whyAllocationsCannotBeCounted()) {
-        GTEST_SKIP() << why;
-    }
+TEST_F(AllocationTest, PassesEachAllocationFailureToTheCaller) {
     for (const Path& path : kPaths) {
         SCOPED_TRACE(path.name);
         const Inputs in(path);
