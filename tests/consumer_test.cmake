@@ -5,8 +5,9 @@
 #   -DMODE=archive       unpacks the release archive ARCHIVE, then find_package from there
 #   -DMODE=prefix        find_package from PREFIX, where builds are already installed
 # with -DSOURCE_DIR, -DBUILD_DIR, -DWORK_DIR, -DGENERATOR (and -DGENERATOR_PLATFORM,
-# -DGENERATOR_TOOLSET), -DCXX_COMPILER, -DCXX_FLAGS and -DBUILD_TYPE describing this build; for a cross build, -DTOOLCHAIN_FILE and -DEMULATOR (which
-# runs its programs) as well. Fails when any step fails or the output is not exact.
+# -DGENERATOR_TOOLSET), -DCXX_COMPILER, -DCXX_FLAGS and -DBUILD_TYPE describing this build; for a
+# cross build, -DTOOLCHAIN_FILE and -DEMULATOR (which runs its programs) as well. Fails when any
+# step fails or the output is not exact.
 cmake_minimum_required(VERSION 3.21)
 
 function(run)
