@@ -5,7 +5,6 @@ include(CMakePackageConfigHelpers)
 set(ORV_PILL_INSTALL_CMAKEDIR "${CMAKE_INSTALL_LIBDIR}/cmake/orv_pill"
     CACHE STRING "Where the orv_pill CMake package is installed, relative to the prefix")
 
-
 install(TARGETS orv_pill
     EXPORT orv_pill_targets
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT orv_pill_development
@@ -42,12 +41,8 @@ install(EXPORT orv_pill_targets
     COMPONENT orv_pill_development)
 # The platform and, on Windows, the compiler family the library was built for: the package config
 # refuses a consumer of another, whose linker could not use it.
-set(ORV_PILL_BUILT_FOR "${CMAKE_SYSTEM_NAME}")
-if(MSVC)
-    string(APPEND ORV_PILL_BUILT_FOR " (Visual Studio)")
-elseif(WIN32)
-    string(APPEND ORV_PILL_BUILT_FOR " (mingw-w64)")
-endif()
+include(orv_pillPlatform)
+set(ORV_PILL_BUILT_FOR "${_orv_pill_platform}")
 configure_package_config_file(cmake/orv_pillConfig.cmake.in
     "${PROJECT_BINARY_DIR}/orv_pillConfig.cmake"
     INSTALL_DESTINATION ${ORV_PILL_INSTALL_CMAKEDIR})
@@ -55,6 +50,7 @@ configure_package_config_file(cmake/orv_pillConfig.cmake.in
 write_basic_package_version_file("${PROJECT_BINARY_DIR}/orv_pillConfigVersion.cmake"
     COMPATIBILITY SameMajorVersion)
 install(FILES
+        cmake/orv_pillPlatform.cmake
         "${PROJECT_BINARY_DIR}/orv_pillConfig.cmake"
         "${PROJECT_BINARY_DIR}/orv_pillConfigVersion.cmake"
     DESTINATION ${ORV_PILL_INSTALL_CMAKEDIR}
