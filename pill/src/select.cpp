@@ -1,48 +1,47 @@
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "orv/pill.h"
-#include "pills.h"
 
 namespace orv {
-namespace {
-
-// Exact, case-sensitive equality that looks at the length first: a word of another length costs
-// one integer comparison and never reaches the bytes.
-bool isWord(const std::string& text, std::string_view word) noexcept {
-    return text.size() == word.size() &&
-           std::char_traits<char>::compare(text.data(), word.data(), word.size()) == 0;
-}
-
-detail::Rule matchingRule(const DriverStatus& driver, const CaptureStatus& capture,
-                          bool steamVrRunning) noexcept {
-    // The driver rules come first: without the driver nothing the capture side says matters.
-    if (!driver.loaded) {
-        return steamVrRunning ? detail::Rule::DriverNotLoaded : detail::Rule::SteamVRNotRunning;
-    }
-    // The microphone's state word outranks the capture side's free-text error.
-    if (isWord(capture.micState, "permission_denied")) {
-        return detail::Rule::MicPermission;
-    }
-    if (isWord(capture.micState, "missing")) {
-        return detail::Rule::DeviceRemoved;
-    }
-    if (capture.error.has_value() && !capture.error->empty()) {
-        return detail::Rule::CaptureError;
-    }
-    return detail::Rule::None;
-}
-
-}  // namespace
 
 std::optional<FailPill> selectFailPill(const DriverStatus& driver, const CaptureStatus& capture,
                                        bool steamVrRunning) {
-    const detail::Rule rule = matchingRule(driver, capture, steamVrRunning);
-    if (rule == detail::Rule::None) {
-        return std::nullopt;
+    // The driver rules come first: without the driver nothing the capture side says matters.
+    if (!driver.loaded) {
+        if (steamVrRunning) {
+            return FailPill{FailKind::DriverNotLoaded,
+                            "Driver not installed -- run installer or enable in SteamVR",
+                            "Open SteamVR",
+                            "steam://rungameid/250820",
+                            false,
+                            false};
+        }
+        return FailPill{FailKind::SteamVRNotRunning, "SteamVR not running", "", "", false, false};
     }
-    return detail::buildPill(rule, capture);
+    // The microphone's state word outranks the capture side's free-text error. string_view's ==
+    // compares the lengths before any byte, so a word of another length costs one comparison.
+    const std::string_view micState = capture.micState;
+    if (micState == "permission_denied") {
+        return FailPill{FailKind::MicPermission,
+                        "Mic access blocked",
+                        "Open Windows mic settings",
+                        "ms-settings:privacy-microphone",
+                        true,
+                        false};
+    }
+    if (micState == "missing") {
+        return FailPill{FailKind::DeviceRemoved,
+                        "Microphone disconnected -- reconnect to resume detection",
+                        "",
+                        "",
+                        true,
+                        false};
+    }
+    if (capture.error.has_value() && !capture.error->empty()) {
+        return FailPill{FailKind::Generic, *capture.error, "", "", true, false};
+    }
+    return std::nullopt;
 }
 
 }  // namespace orv
