@@ -1,18 +1,15 @@
-# Runs a self-test program and compares its standard output, standard error and exit status with
-# what is expected, exactly. CTest merges the two streams and a regular expression ignores the
-# exit status, so neither can prove "this on one stream, nothing on the other, and status 1".
+# Runs orv-selftest and compares its standard output, standard error and exit status with what is
+# expected, exactly. CTest merges the two streams and a regular expression ignores the exit
+# status, so neither can prove "this on one stream, nothing on the other, and this status".
 #
 #   -DPROGRAM=<path>        the program to run
 #   -DOUTPUT_NAME=<name>    where its streams are kept: <name>.stdout and <name>.stderr
 #   -DEMULATOR=<command>    how to start it, when it is built for another platform (a ;-list)
 #   -DCRLF=ON               expect the CR LF line ending of a Windows console program
 #   -DEXPECT=pass           the success line on standard output, status 0
-#   -DEXPECT=<line>         the failure line of the check at that line on standard error, status 1
 #   -DEXPECT=write-error    standard output is a full device: the write failure on standard error
 #   -DEXPECT=closed-pipe    standard output is a pipe whose reader has gone: the same
-#   -DSPOIL=<call:change>   passed on as ORV_SPOIL, for the selection double
-#   -DCALLS=<n>             passed on as ORV_CALLS: exactly how many calls the double must see
-cmake_minimum_required(VERSION 3.21)
+cmake_minimum_required(VERSION 3.25)
 
 if(CRLF)
     set(eol "\r\n")
@@ -32,26 +29,10 @@ elseif(EXPECT STREQUAL "write-error" OR EXPECT STREQUAL "closed-pipe")
     set(expected_stdout "")
     set(expected_stderr "FAIL: could not write to standard output${eol}")
     set(expected_status 1)
-elseif(EXPECT MATCHES "^[1-9][0-9]*$")
-    function(orv_selftest_check line spoil text)
-        if(line EQUAL EXPECT)
-            set(check_text "${text}" PARENT_SCOPE)
-        endif()
-    endfunction()
-    include("${CMAKE_CURRENT_LIST_DIR}/selftest_checks.cmake")
-    if(NOT DEFINED check_text)
-        message(FATAL_ERROR "no self-test check at line ${EXPECT}")
-    endif()
-    set(expected_stdout "")
-    set(expected_stderr "FAIL: ${check_text} at line ${EXPECT}${eol}")
-    set(expected_status 1)
 else()
-    message(FATAL_ERROR
-        "EXPECT must be pass, write-error, closed-pipe or a check's line, not '${EXPECT}'")
+    message(FATAL_ERROR "EXPECT must be pass, write-error or closed-pipe, not '${EXPECT}'")
 endif()
 
-set(ENV{ORV_SPOIL} "${SPOIL}")
-set(ENV{ORV_CALLS} "${CALLS}")
 # The streams go to files and are read back as bytes: execute_process's own output variables
 # drop the CR of a CR LF pair, which would hide the line ending under test.
 set(capture "${CMAKE_CURRENT_BINARY_DIR}/${OUTPUT_NAME}")
@@ -115,5 +96,5 @@ if(NOT actual_status STREQUAL expected_status)
         "\n  status: expected ${expected_status}\n  status:   actual ${actual_status}")
 endif()
 if(mismatches)
-    message(FATAL_ERROR "${PROGRAM} (ORV_SPOIL='${SPOIL}'):${mismatches}")
+    message(FATAL_ERROR "${PROGRAM}:${mismatches}")
 endif()
