@@ -1,62 +1,32 @@
-// Times the selection on each path beside the plain reference selection, so that each figure can
-// be read as a ratio within one run, and counts the heap allocations each call makes.
+// Times one call of the selection on its no-pill path and on the path of each pill.
 #include <benchmark/benchmark.h>
 
-#include <string>
+#include <optional>
 
-#include "allocation_counter.h"
 #include "orv/pill.h"
-#include "paths.h"
-#include "reference_select.h"
 
 namespace {
 
-enum class Selection { Real, Reference, Empty };
-
-void selectOnPath(benchmark::State& state, Selection selection, const orv::bench::Path& path) {
-    const orv::bench::Inputs in = orv::bench::inputsFor(path);
-    const long before = orv::support::allocationCount();
+void selectOnPath(benchmark::State& state, bool loaded, bool steamVrRunning, const char* micState,
+                  const char* error) {
+    orv::DriverStatus driver;
+    driver.loaded = loaded;
+    orv::CaptureStatus capture{"idle", std::nullopt, micState};
+    if (error != nullptr) {
+        capture.error = error;
+    }
     for (auto _ : state) {
-        switch (selection) {
-            case Selection::Real:
-                benchmark::DoNotOptimize(
-                    orv::selectFailPill(in.driver, in.capture, in.steamVrRunning));
-                break;
-            case Selection::Reference:
-                benchmark::DoNotOptimize(
-                    orv::reference::selectFailPill(in.driver, in.capture, in.steamVrRunning));
-                break;
-            case Selection::Empty:
-                benchmark::DoNotOptimize(
-                    orv::bench::emptySelect(in.driver, in.capture, in.steamVrRunning));
-                break;
-        }
+        benchmark::DoNotOptimize(orv::selectFailPill(driver, capture, steamVrRunning));
     }
-    state.counters["allocs/call"] =
-        benchmark::Counter(static_cast<double>(orv::support::allocationCount() - before),
-                           benchmark::Counter::kAvgIterations);
 }
 
-void registerAll() {
-    benchmark::RegisterBenchmark("empty function", selectOnPath, Selection::Empty,
-                                 orv::bench::kPaths[0]);
-    for (const orv::bench::Path& path : orv::bench::kPaths) {
-        benchmark::RegisterBenchmark((std::string("select/") + path.name).c_str(), selectOnPath,
-                                     Selection::Real, path);
-        benchmark::RegisterBenchmark((std::string("reference/") + path.name).c_str(), selectOnPath,
-                                     Selection::Reference, path);
-    }
-}
+BENCHMARK_CAPTURE(selectOnPath, no_pill, true, true, "active", nullptr);
+BENCHMARK_CAPTURE(selectOnPath, DriverNotLoaded, false, true, "active", nullptr);
+BENCHMARK_CAPTURE(selectOnPath, SteamVRNotRunning, false, false, "active", nullptr);
+BENCHMARK_CAPTURE(selectOnPath, MicPermission, true, true, "permission_denied", nullptr);
+BENCHMARK_CAPTURE(selectOnPath, DeviceRemoved, true, true, "missing", nullptr);
+BENCHMARK_CAPTURE(selectOnPath, Generic, true, true, "active", "Capture device lost");
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    registerAll();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();
