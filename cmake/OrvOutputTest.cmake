@@ -1,5 +1,6 @@
-# orv_add_output_test(<name> <expect>): a test that runs orv-selftest and holds its standard
-# output, standard error and exit status to <expect> exactly (see tests/expect_output.cmake).
+# orv_add_output_test(<name> <expect> [<program>]): a test that runs orv-selftest (or the program
+# at the path given) and holds its standard output, standard error and exit status to <expect>
+# exactly (see tests/expect_output.cmake).
 set(ORV_EXPECT_OUTPUT_SCRIPT "${PROJECT_SOURCE_DIR}/tests/expect_output.cmake")
 # A Windows console program writes CR LF, whether it was built there or cross-compiled.
 if(WIN32)
@@ -11,9 +12,13 @@ endif()
 string(REPLACE ";" "\\;" ORV_EXPECT_EMULATOR "${CMAKE_CROSSCOMPILING_EMULATOR}")
 
 function(orv_add_output_test name expect)
+    set(program "$<TARGET_FILE:orv-selftest>")
+    if(ARGC GREATER 2)
+        set(program "${ARGV2}")
+    endif()
     add_test(NAME ${name}
         COMMAND ${CMAKE_COMMAND}
-            "-DPROGRAM=$<TARGET_FILE:orv-selftest>"
+            "-DPROGRAM=${program}"
             "-DOUTPUT_NAME=${name}"
             "-DEMULATOR=${ORV_EXPECT_EMULATOR}"
             -DCRLF=${ORV_EXPECT_CRLF}
