@@ -22,13 +22,3 @@ function(orv_target_defaults target)
     endif()
 endfunction()
 
-# orv_runtime_dlls_beside(<program>): Windows finds a DLL only beside the program or on PATH, so a
-# program linked to the orv_pill DLL gets a copy of the DLLs it needs in its own folder.
-function(orv_runtime_dlls_beside program)
-    if(ORV_PILL_WINDOWS_DLL)
-        add_custom_command(TARGET ${program} POST_BUILD
-            COMMAND ${CMAKE_COMMAND} -E copy_if_different
-                $<TARGET_RUNTIME_DLLS:${program}> $<TARGET_FILE_DIR:${program}>
-            COMMAND_EXPAND_LISTS)
-    endif()
-endfunction()

@@ -1,5 +1,6 @@
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64 (package g++-mingw-w64-x86-64).
-# The posix thread model is named explicitly: the default win32 one has no std::thread.
+# The posix thread model is named explicitly: GoogleTest itself needs std::mutex and
+# std::condition_variable, and the suite std::thread, which the default win32 model lacks.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

@@ -15,9 +15,12 @@ int main() {
     capture.micState = "permission_denied";
 
     const std::optional<orv::FailPill> pill = orv::selectFailPill(driver, capture, true);
-    const orv::FailPill expected{orv::FailKind::MicPermission, "Mic access blocked",
-                                 "Open Windows mic settings", "ms-settings:privacy-microphone",
-                                 true, false};
+    const orv::FailPill expected{orv::FailKind::MicPermission,
+                                 "Mic access blocked",
+                                 "Open Windows mic settings",
+                                 "ms-settings:privacy-microphone",
+                                 true,
+                                 false};
     if (!pill || *pill != expected) {
         std::cerr << "not the MicPermission pill\n";
         return 1;
