@@ -1,10 +1,8 @@
-# Makes GoogleTest's targets (GTest::gtest_main) available to the test suite, from the first of:
+# GoogleTest for the test suite (GTest::gtest_main), from the first of:
 #   1. an installed GoogleTest package (Debian: libgtest-dev);
-#   2. GoogleTest's sources in ORV_PILL_GTEST_SOURCE_DIR (Debian's googletest package puts them in
-#      /usr/src/googletest);
-#   3. a pinned GoogleTest release, downloaded from ORV_PILL_GTEST_URL and accepted only with the
-#      SHA256 ORV_PILL_GTEST_SHA256.
-# When none of them can be had, configuring stops with a message that says how to get GoogleTest.
+#   2. its sources in ORV_PILL_GTEST_SOURCE_DIR (Debian's googletest package: /usr/src/googletest);
+#   3. the pinned GoogleTest release at ORV_PILL_GTEST_URL, accepted only with its SHA256.
+# Without any of them, configuring stops within a minute with a message that says how to get it.
 set(ORV_PILL_GTEST_SOURCE_DIR "/usr/src/googletest"
     CACHE PATH "GoogleTest sources, built when no installed GoogleTest package is found")
 set(ORV_PILL_GTEST_URL
@@ -23,11 +21,11 @@ endif()
 
 set(gtest_sources "${ORV_PILL_GTEST_SOURCE_DIR}")
 if(NOT EXISTS "${gtest_sources}/CMakeLists.txt")
-    # Downloaded and unpacked here rather than by FetchContent, so that a machine without network,
-    # or an archive that changed, gets a message that says what to do, and within a minute.
-    set(unpacked "${CMAKE_BINARY_DIR}/_deps/googletest-${ORV_PILL_GTEST_SHA256}")
-    if(NOT EXISTS "${unpacked}")
-        set(archive "${unpacked}.download")
+    # Downloaded here rather than by FetchContent, whose download retries for 85 s whatever its
+    # TIMEOUT says and then reports a build log, not what to do.
+    set(gtest_sources "${CMAKE_BINARY_DIR}/_deps/googletest-${ORV_PILL_GTEST_SHA256}")
+    if(NOT EXISTS "${gtest_sources}/CMakeLists.txt")
+        set(archive "${gtest_sources}.download")
         message(STATUS "GoogleTest: downloading ${ORV_PILL_GTEST_URL}")
         file(DOWNLOAD "${ORV_PILL_GTEST_URL}" "${archive}"
             STATUS status TIMEOUT 50 INACTIVITY_TIMEOUT 20)
@@ -49,26 +47,23 @@ if(NOT EXISTS "${gtest_sources}/CMakeLists.txt")
                 "ORV_PILL_GTEST_URL at a copy of the archive. orv-selftest alone needs no "
                 "GoogleTest: cmake --preset selftest.")
         endif()
-        file(ARCHIVE_EXTRACT INPUT "${archive}" DESTINATION "${unpacked}.part")
-        file(REMOVE "${archive}")
-        file(RENAME "${unpacked}.part" "${unpacked}")
+        # The archive holds GoogleTest in one folder, which becomes the sources' folder.
+        file(ARCHIVE_EXTRACT INPUT "${archive}" DESTINATION "${gtest_sources}.part")
+        file(GLOB unpacked "${gtest_sources}.part/*")
+        file(RENAME "${unpacked}" "${gtest_sources}")
+        file(REMOVE_RECURSE "${archive}" "${gtest_sources}.part")
     endif()
-    # The archive holds GoogleTest in one folder, named after its version.
-    file(GLOB gtest_sources "${unpacked}/*/CMakeLists.txt")
-    list(GET gtest_sources 0 gtest_sources)
-    get_filename_component(gtest_sources "${gtest_sources}" DIRECTORY)
 endif()
 
-include(FetchContent)
-FetchContent_Declare(googletest SOURCE_DIR "${gtest_sources}" SYSTEM)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-# Always a static GoogleTest, even in a shared build of the library: its DLL would have to be copied
+# Always a static GoogleTest, even in a shared build of the library: its DLL would have to sit
 # beside every test program, and it shares no state with the library. In a function, so that
 # BUILD_SHARED_LIBS changes only for GoogleTest.
-function(orv_make_googletest_available)
+function(orv_add_googletest)
     set(BUILD_SHARED_LIBS OFF)
-    FetchContent_MakeAvailable(googletest)
+    add_subdirectory("${gtest_sources}" "${CMAKE_BINARY_DIR}/_deps/googletest-build"
+        EXCLUDE_FROM_ALL SYSTEM)
 endfunction()
-orv_make_googletest_available()
+orv_add_googletest()
