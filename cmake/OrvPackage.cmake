@@ -2,7 +2,7 @@
 # (orv-selftest), include/orv/, the library and its CMake package under lib/, and the license and
 # changelog under share/doc/orv_pill/, inside one folder of the archive's name. The system part
 # says what the archive serves: win64-msvc or win64-mingw (ZIP), or the system, processor and,
-# on Linux, the glibc it was built against (.tar.gz).
+# on Linux, the glibc it was built against (.tar.gz); -shared ends it for a shared library.
 set(CPACK_PACKAGE_NAME orv_pill)
 set(CPACK_PACKAGE_VENDOR orv)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
@@ -23,6 +23,11 @@ else()
     if(glibc MATCHES "^glibc ([0-9.]+)$")
         string(APPEND CPACK_SYSTEM_NAME "-glibc${CMAKE_MATCH_1}")
     endif()
+endif()
+# A shared build's archive is named apart, so that it never takes the static archive's place.
+get_target_property(orv_pill_type orv_pill TYPE)
+if(orv_pill_type STREQUAL "SHARED_LIBRARY")
+    string(APPEND CPACK_SYSTEM_NAME -shared)
 endif()
 # Programs and shared libraries lose their debug symbols; a static library keeps its own.
 set(CPACK_STRIP_FILES ON)
