@@ -24,4 +24,5 @@ function(orv_add_output_test name expect)
             -DCRLF=${ORV_EXPECT_CRLF}
             "-DEXPECT=${expect}"
             -P "${ORV_EXPECT_OUTPUT_SCRIPT}")
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED orv_first_start)
 endfunction()
