@@ -1,9 +1,14 @@
-// Times one call of the selection on its no-pill path and on the path of each pill.
+// Times one call of the selection on its no-pill path and on the path of each pill, through the
+// C++ interface and through the C interface.
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "orv/pill.h"
+#include "orv/pill_c.h"
 
 namespace {
 
@@ -20,12 +25,31 @@ void selectOnPath(benchmark::State& state, bool loaded, bool steamVrRunning, con
     }
 }
 
+void selectThroughC(benchmark::State& state, bool loaded, bool steamVrRunning, const char* micState,
+                    const char* error) {
+    const std::size_t micStateSize = std::strlen(micState);
+    const std::size_t errorSize = error != nullptr ? std::strlen(error) : 0;
+    orv_fail_pill_view pill{};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            orv_select_fail_pill(static_cast<std::uint8_t>(loaded), micState, micStateSize, error,
+                                 errorSize, static_cast<std::uint8_t>(steamVrRunning), &pill));
+        benchmark::DoNotOptimize(pill);
+    }
+}
+
 BENCHMARK_CAPTURE(selectOnPath, no_pill, true, true, "active", nullptr);
 BENCHMARK_CAPTURE(selectOnPath, DriverNotLoaded, false, true, "active", nullptr);
 BENCHMARK_CAPTURE(selectOnPath, SteamVRNotRunning, false, false, "active", nullptr);
 BENCHMARK_CAPTURE(selectOnPath, MicPermission, true, true, "permission_denied", nullptr);
 BENCHMARK_CAPTURE(selectOnPath, DeviceRemoved, true, true, "missing", nullptr);
 BENCHMARK_CAPTURE(selectOnPath, Generic, true, true, "active", "Capture device lost");
+BENCHMARK_CAPTURE(selectThroughC, no_pill, true, true, "active", nullptr);
+BENCHMARK_CAPTURE(selectThroughC, DriverNotLoaded, false, true, "active", nullptr);
+BENCHMARK_CAPTURE(selectThroughC, SteamVRNotRunning, false, false, "active", nullptr);
+BENCHMARK_CAPTURE(selectThroughC, MicPermission, true, true, "permission_denied", nullptr);
+BENCHMARK_CAPTURE(selectThroughC, DeviceRemoved, true, true, "missing", nullptr);
+BENCHMARK_CAPTURE(selectThroughC, Generic, true, true, "active", "Capture device lost");
 
 }  // namespace
 

@@ -16,8 +16,37 @@ install(DIRECTORY pill/include/orv
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
     COMPONENT orv_pill_development)
 # The version and export macros, generated when pill/ was configured.
-install(FILES "${PROJECT_BINARY_DIR}/pill/include/orv/pill_config.h"
+install(FILES "${PROJECT_BINARY_DIR}/include/orv/pill_config.h"
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/orv
+    COMPONENT orv_pill_development)
+# orv_pill.pc, for pkg-config and Meson, relative to its own folder so that the prefix can move.
+# It names the library of the configuration installed, and the C++ runtime that a C program
+# linking the static library needs.
+file(RELATIVE_PATH orv_pill_pc_to_prefix "/p/${CMAKE_INSTALL_LIBDIR}/pkgconfig" /p)
+set(cxx_runtime ${CMAKE_CXX_IMPLICIT_LINK_LIBRARIES})
+list(FILTER cxx_runtime INCLUDE REGEX "^(stdc|c)\\+\\+$")
+list(TRANSFORM cxx_runtime PREPEND -l)
+string(REPLACE ";" " " cxx_runtime "${cxx_runtime}")
+get_target_property(orv_pill_type orv_pill TYPE)
+set(orv_pill_rpath "")
+if(orv_pill_type STREQUAL "SHARED_LIBRARY" AND NOT WIN32)
+    set(orv_pill_rpath " -Wl,-rpath,\${libdir}")
+endif()
+file(GENERATE OUTPUT "${PROJECT_BINARY_DIR}/orv_pill-$<CONFIG>.pc" CONTENT "\
+prefix=\${pcfiledir}/${orv_pill_pc_to_prefix}
+includedir=\${prefix}/${CMAKE_INSTALL_INCLUDEDIR}
+libdir=\${prefix}/${CMAKE_INSTALL_LIBDIR}
+
+Name: orv_pill
+Description: The failure pill selection of the status display, for C++ and C
+Version: ${PROJECT_VERSION}
+Cflags: -I\${includedir}
+Libs: -L\${libdir} -l$<TARGET_LINKER_FILE_BASE_NAME:orv_pill>${orv_pill_rpath}
+Libs.private: ${cxx_runtime}
+")
+install(FILES "${PROJECT_BINARY_DIR}/orv_pill-$<CONFIG>.pc"
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
+    RENAME orv_pill.pc
     COMPONENT orv_pill_development)
 install(FILES LICENSE CHANGELOG.md
     DESTINATION ${CMAKE_INSTALL_DOCDIR}

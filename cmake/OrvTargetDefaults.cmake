@@ -1,8 +1,8 @@
-# orv_target_defaults(<target>): how this project builds its own targets. Standard C++ without
+# orv_target_defaults(<target>): how this project builds its own targets. Standard C and C++ without
 # compiler extensions; with mingw-w64, runtimes linked in; and, behind ORV_PILL_WARNINGS, the
 # project's warning set. Everything is PRIVATE, so none of it reaches a consumer of the library.
 function(orv_target_defaults target)
-    set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
+    set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF C_EXTENSIONS OFF)
     # A mingw-w64 program or DLL of this project carries the C and C++ runtimes and winpthread,
     # so that it runs on a bare Windows with only the system's DLLs (and this project's) beside
     # it. A program takes them all with -static. A DLL takes libgcc and libstdc++ by their own
@@ -27,9 +27,9 @@ function(orv_target_defaults target)
         endif()
     else()
         target_compile_options(${target} PRIVATE
-            -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion -Wold-style-cast
-            -Wnon-virtual-dtor -Woverloaded-virtual -Wcast-align -Wnull-dereference
-            -Wdouble-promotion -Wformat=2 -Wimplicit-fallthrough)
+            -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion -Wcast-align
+            -Wnull-dereference -Wdouble-promotion -Wformat=2 -Wimplicit-fallthrough
+            $<$<COMPILE_LANGUAGE:CXX>:-Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual>)
         if(ORV_PILL_WARNINGS_AS_ERRORS)
             target_compile_options(${target} PRIVATE -Werror)
         endif()

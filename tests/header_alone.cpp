@@ -1,10 +1,12 @@
 // The public header first and alone: it must compile with nothing included before it, in every
 // language standard a consumer may use. What follows checks the properties callers rely on.
 #include "orv/pill.h"
+#include "orv/pill_c.h"
 
 #include <cstdint>
 #include <type_traits>
 
+static_assert(ORV_PILL_VERSION == ORV_PILL_EXPECTED_VERSION, "major * 10000 + minor * 100 + patch");
 static_assert(std::is_aggregate_v<orv::FailPill>);
 static_assert(std::is_aggregate_v<orv::DriverStatus>);
 static_assert(std::is_aggregate_v<orv::CaptureStatus>);

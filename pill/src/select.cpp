@@ -1,47 +1,96 @@
+#include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "orv/pill.h"
+#include "orv/pill_c.h"
 
-namespace orv {
+namespace {
 
-std::optional<FailPill> selectFailPill(const DriverStatus& driver, const CaptureStatus& capture,
-                                       bool steamVrRunning) {
+using orv::FailKind;
+
+// The capture side's error text, empty when it reports none.
+std::string_view errorText(const std::optional<std::string>& error) noexcept {
+    return error ? std::string_view(*error) : std::string_view();
+}
+std::string_view errorText(std::string_view error) noexcept { return error; }
+
+// The rules, in order, written once for both interfaces: the rule that matches hands its pill's
+// kind, texts and flag to `make`, which builds the interface's own record in place, so that each
+// text's size is a constant where it is copied; no match gives `none`. The texts are literals,
+// which end in a NUL, except Generic's message, which views the capture side's error text. Each
+// input is read only when its rule is reached, which keeps the no-pill path short.
+template <typename Text, typename Error, typename Result, typename Make>
+Result selectWith(bool driverLoaded, const Text& micStateText, const Error& error,
+                  bool steamVrRunning, Result none, Make make) {
     // The driver rules come first: without the driver nothing the capture side says matters.
-    if (!driver.loaded) {
+    if (!driverLoaded) {
         if (steamVrRunning) {
-            return FailPill{FailKind::DriverNotLoaded,
-                            "Driver not installed -- run installer or enable in SteamVR",
-                            "Open SteamVR",
-                            "steam://rungameid/250820",
-                            false,
-                            false};
+            return make(FailKind::DriverNotLoaded,
+                        "Driver not installed -- run installer or enable in SteamVR",
+                        "Open SteamVR", "steam://rungameid/250820", false);
         }
-        return FailPill{FailKind::SteamVRNotRunning, "SteamVR not running", "", "", false, false};
+        return make(FailKind::SteamVRNotRunning, "SteamVR not running", "", "", false);
     }
     // The microphone's state word outranks the capture side's free-text error. string_view's ==
     // compares the lengths before any byte, so a word of another length costs one comparison.
-    const std::string_view micState = capture.micState;
+    const std::string_view micState = micStateText;
     if (micState == "permission_denied") {
-        return FailPill{FailKind::MicPermission,
-                        "Mic access blocked",
-                        "Open Windows mic settings",
-                        "ms-settings:privacy-microphone",
-                        true,
-                        false};
+        return make(FailKind::MicPermission, "Mic access blocked", "Open Windows mic settings",
+                    "ms-settings:privacy-microphone", true);
     }
     if (micState == "missing") {
-        return FailPill{FailKind::DeviceRemoved,
-                        "Microphone disconnected -- reconnect to resume detection",
-                        "",
-                        "",
-                        true,
-                        false};
+        return make(FailKind::DeviceRemoved,
+                    "Microphone disconnected -- reconnect to resume detection", "", "", true);
     }
-    if (capture.error.has_value() && !capture.error->empty()) {
-        return FailPill{FailKind::Generic, *capture.error, "", "", true, false};
+    if (const std::string_view text = errorText(error); !text.empty()) {
+        return make(FailKind::Generic, text, "", "", true);
     }
-    return std::nullopt;
+    return none;
 }
 
-}  // namespace orv
+}  // namespace
+
+std::optional<orv::FailPill> orv::selectFailPill(const DriverStatus& driver,
+                                                 const CaptureStatus& capture,
+                                                 bool steamVrRunning) {
+    return selectWith(driver.loaded, capture.micState, capture.error, steamVrRunning,
+                      std::optional<FailPill>(),
+                      [](FailKind kind, std::string_view message, std::string_view actionLabel,
+                         std::string_view deepLink, bool dismissable) {
+                          return std::optional<FailPill>(
+                              FailPill{kind, std::string(message), std::string(actionLabel),
+                                       std::string(deepLink), dismissable, false});
+                      });
+}
+
+int orv_select_fail_pill(std::uint8_t driver_loaded, const char* mic_state,
+                         std::size_t mic_state_size, const char* error, std::size_t error_size,
+                         std::uint8_t steam_vr_running, orv_fail_pill_view* pill) noexcept {
+    if (pill == nullptr || (mic_state == nullptr && mic_state_size > 0) ||
+        (error == nullptr && error_size > 0)) {
+        return ORV_PILL_INVALID_ARGUMENT;
+    }
+    // NULL with size 0 is the empty text.
+    return selectWith(driver_loaded != 0,
+                      std::string_view(mic_state != nullptr ? mic_state : "", mic_state_size),
+                      std::string_view(error != nullptr ? error : "", error_size),
+                      steam_vr_running != 0, int{ORV_PILL_NONE},
+                      [pill](FailKind kind, std::string_view message, std::string_view actionLabel,
+                             std::string_view deepLink, bool dismissable) {
+                          *pill = orv_fail_pill_view{static_cast<std::int32_t>(kind),
+                                                     message.data(),
+                                                     message.size(),
+                                                     actionLabel.data(),
+                                                     actionLabel.size(),
+                                                     deepLink.data(),
+                                                     deepLink.size(),
+                                                     static_cast<std::uint8_t>(dismissable ? 1 : 0),
+                                                     0};
+                          return int{ORV_PILL_SELECTED};
+                      });
+}
+
+int orv_pill_version() noexcept { return ORV_PILL_VERSION; }

@@ -5,14 +5,36 @@
 // Everything here is a plain value: records with public members, copied and moved member by
 // member. The header needs C++17 and nothing beyond the standard library. <orv/pill_config.h>,
 // which it includes, gives the library's version as ORV_PILL_VERSION_MAJOR, _MINOR and _PATCH.
+// C, and any language that calls C, use <orv/pill_c.h> instead.
 #ifndef ORV_PILL_H
 #define ORV_PILL_H
+
+// Visual Studio reports __cplusplus as 199711L unless told otherwise; _MSVC_LANG is its standard.
+#if !defined(__cplusplus) || (defined(_MSVC_LANG) ? _MSVC_LANG : __cplusplus) < 201703L
+#error "<orv/pill.h> needs C++17 or later; from C or older C++, include <orv/pill_c.h>"
+#else
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "orv/pill_config.h"
+
+// A program built against another C++ standard library ABI than the library's own names the
+// records and the selection apart, so that the mismatch fails to link, naming the ABI it wanted,
+// instead of corrupting memory at run time. The library's default ABIs (libstdc++ with its new
+// string, Visual Studio Release, mingw-w64 on msvcrt) keep the names of 1.0.
+// NOLINTBEGIN(cppcoreguidelines-macro-usage)
+#if defined(_LIBCPP_VERSION)
+#define ORV_PILL_ABI_TAG abi_libcxx
+#elif defined(__GLIBCXX__) && !_GLIBCXX_USE_CXX11_ABI
+#define ORV_PILL_ABI_TAG abi_libstdcxx_old_string
+#elif defined(_MSC_VER) && defined(_ITERATOR_DEBUG_LEVEL) && _ITERATOR_DEBUG_LEVEL != 0
+#define ORV_PILL_ABI_TAG abi_msvc_debug_iterators
+#elif defined(__MINGW32__) && defined(_UCRT)
+#define ORV_PILL_ABI_TAG abi_mingw_ucrt
+#endif
+// NOLINTEND(cppcoreguidelines-macro-usage)
 
 namespace orv {
 
@@ -29,6 +51,10 @@ enum class FailKind : std::int32_t {
     // The microphone is missing. No kind has the value 4.
     DeviceRemoved = 5,
 };
+
+#ifdef ORV_PILL_ABI_TAG
+inline namespace ORV_PILL_ABI_TAG {
+#endif
 
 // One failure notice for the status display.
 struct FailPill {
@@ -96,6 +122,10 @@ struct CaptureStatus {
                                                                   const CaptureStatus& capture,
                                                                   bool steamVrRunning);
 
+#ifdef ORV_PILL_ABI_TAG
+}  // namespace ORV_PILL_ABI_TAG
+#endif
 }  // namespace orv
 
+#endif  // C++17
 #endif  // ORV_PILL_H
