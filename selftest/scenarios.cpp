@@ -8,9 +8,9 @@
 #include "selftest.h"
 
 // Ends the run with the check's expression, as written, when it is false. The text is the
-// stringified expression itself, so it cannot drift from what is evaluated. The line is the one
-// the check has in the scenario table the program follows, not a line of this file, so it stays
-// fixed however this file is edited.
+// stringified expression itself, so it cannot drift from what is evaluated. The number is the
+// check's own, not a line of this file: it is part of the program's output, the number a pipeline
+// sees and a person greps for, so it stays fixed however this file is edited.
 // A macro is the only way to get an expression's text.
 // NOLINTNEXTLINE(cppcoreguidelines-macro-usage)
 #define ORV_CHECK(expression, line)                                  \
@@ -94,7 +94,8 @@ std::optional<CheckFailure> runScenarios(Selection select) {
         ORV_CHECK(pill_02.has_value(), 106);
         ORV_CHECK(pill_02->kind == orv::FailKind::DriverNotLoaded, 107);
     }
-    // Dismissability: the capture side's pills can be closed, the driver side's cannot.
+    // Dismissability: the capture side's pills can be closed, the driver side's cannot. The group
+    // first checks the MicPermission outcome once more, then the flag of each pill.
     {
         const Inputs in = freshInputs(true, "permission_denied");
         const auto pill = select(in.driver, in.capture, true);
