@@ -11,5 +11,11 @@ static_assert(std::is_aggregate_v<orv::FailPill>);
 static_assert(std::is_aggregate_v<orv::DriverStatus>);
 static_assert(std::is_aggregate_v<orv::CaptureStatus>);
 static_assert(std::is_same_v<std::underlying_type_t<orv::FailKind>, std::int32_t>);
+// The kinds' values are fixed: callers store and transmit them.
+static_assert(static_cast<int>(orv::FailKind::Generic) == 0);
+static_assert(static_cast<int>(orv::FailKind::MicPermission) == 1);
+static_assert(static_cast<int>(orv::FailKind::DriverNotLoaded) == 2);
+static_assert(static_cast<int>(orv::FailKind::SteamVRNotRunning) == 3);
+static_assert(static_cast<int>(orv::FailKind::DeviceRemoved) == 5);
 static_assert(std::is_nothrow_move_constructible_v<orv::FailPill>);
 static_assert(std::is_copy_constructible_v<std::optional<orv::FailPill>>);

@@ -6,45 +6,43 @@
 #include <stdio.h>
 #include <string.h>
 
-struct Case {
-    const char* name;
-    uint8_t loaded, running;
-    const char* mic; /* with its size, unless it is NULL */
-    size_t mic_size;
-    const char* error; /* with its size, unless it is NULL */
-    size_t error_size;
-    int result;
-    int32_t kind;
-    const char *message, *action_label, *deep_link;
-    uint8_t dismissable;
+/* Each pill, by its kind; Generic's message is the caller's error itself, so it is NULL here. */
+static const orv_fail_pill_view kPills[] = {
+    {0, NULL, 0, "", 0, "", 0, 1, 0},
+    {1, "Mic access blocked", 0, "Open Windows mic settings", 0, "ms-settings:privacy-microphone",
+     0, 1, 0},
+    {2, "Driver not installed -- run installer or enable in SteamVR", 0, "Open SteamVR", 0,
+     "steam://rungameid/250820", 0, 0, 0},
+    {3, "SteamVR not running", 0, "", 0, "", 0, 0, 0},
+    {4, NULL, 0, NULL, 0, NULL, 0, 0, 0}, /* no pill has the kind 4 */
+    {5, "Microphone disconnected -- reconnect to resume detection", 0, "", 0, "", 0, 1, 0},
 };
 
 static const char kBusy[] = "Capture device busy";
 
-static const struct Case kCases[] = {
-    {"DriverNotLoaded", 0, 1, "active", 6, NULL, 0, ORV_PILL_SELECTED, 2,
-     "Driver not installed -- run installer or enable in SteamVR", "Open SteamVR",
-     "steam://rungameid/250820", 0},
-    {"SteamVRNotRunning", 0, 0, "permission_denied", 17, kBusy, 19, ORV_PILL_SELECTED, 3,
-     "SteamVR not running", "", "", 0},
-    {"MicPermission, any nonzero flag is true", 7, 0, "permission_denied", 17, kBusy, 19,
-     ORV_PILL_SELECTED, 1, "Mic access blocked", "Open Windows mic settings",
-     "ms-settings:privacy-microphone", 1},
-    {"DeviceRemoved", 1, 1, "missing", 7, NULL, 0, ORV_PILL_SELECTED, 5,
-     "Microphone disconnected -- reconnect to resume detection", "", "", 1},
-    {"the word is its size, not up to a NUL", 1, 1, "missing ", 7, NULL, 0, ORV_PILL_SELECTED, 5,
-     "Microphone disconnected -- reconnect to resume detection", "", "", 1},
-    /* Generic's message is the caller's error itself. */
-    {"Generic", 1, 1, NULL, 0, kBusy, 19, ORV_PILL_SELECTED, 0, NULL, "", "", 1},
-    {"Generic, the error is its size", 1, 1, "active", 6, kBusy, 7, ORV_PILL_SELECTED, 0, NULL, "",
-     "", 1},
-    {"healthy", 1, 0, "active", 6, NULL, 0, ORV_PILL_NONE, 0, NULL, NULL, NULL, 0},
-    {"an empty error is none", 1, 1, "active", 6, kBusy, 0, ORV_PILL_NONE, 0, NULL, NULL, NULL, 0},
-    {"a word of another size", 1, 1, "missing", 6, NULL, 0, ORV_PILL_NONE, 0, NULL, NULL, NULL, 0},
-    {"mic_state NULL with a size", 1, 1, NULL, 1, NULL, 0, ORV_PILL_INVALID_ARGUMENT, 0, NULL, NULL,
-     NULL, 0},
-    {"error NULL with a size", 0, 1, "active", 6, NULL, 1, ORV_PILL_INVALID_ARGUMENT, 0, NULL, NULL,
-     NULL, 0},
+/* The inputs, with each text's size, then the result and, for a pill, its kind. */
+static const struct {
+    const char* name;
+    uint8_t loaded, running;
+    const char* mic;
+    size_t mic_size;
+    const char* error;
+    size_t error_size;
+    int result, kind;
+} kCases[] = {
+    {"DriverNotLoaded", 0, 1, "active", 6, NULL, 0, ORV_PILL_SELECTED, 2},
+    {"SteamVRNotRunning", 0, 0, "permission_denied", 17, kBusy, 19, ORV_PILL_SELECTED, 3},
+    {"MicPermission, any nonzero flag", 7, 0, "permission_denied", 17, kBusy, 19, ORV_PILL_SELECTED,
+     1},
+    {"DeviceRemoved", 1, 1, "missing", 7, NULL, 0, ORV_PILL_SELECTED, 5},
+    {"a word is its size, not up to a NUL", 1, 1, "missing ", 7, NULL, 0, ORV_PILL_SELECTED, 5},
+    {"Generic, NULL word of size 0", 1, 1, NULL, 0, kBusy, 19, ORV_PILL_SELECTED, 0},
+    {"Generic, the error is its size", 1, 1, "active", 6, kBusy, 7, ORV_PILL_SELECTED, 0},
+    {"healthy", 1, 0, "active", 6, NULL, 0, ORV_PILL_NONE, 0},
+    {"an empty error is none", 1, 1, "active", 6, kBusy, 0, ORV_PILL_NONE, 0},
+    {"a word of another size", 1, 1, "missing", 6, NULL, 0, ORV_PILL_NONE, 0},
+    {"mic_state NULL with a size", 1, 1, NULL, 1, NULL, 0, ORV_PILL_INVALID_ARGUMENT, 0},
+    {"error NULL with a size", 0, 1, "active", 6, NULL, 1, ORV_PILL_INVALID_ARGUMENT, 0},
 };
 
 static int failures = 0;
@@ -56,41 +54,38 @@ static void expect(int holds, const char* name, const char* what) {
     }
 }
 
-/* A fixed text: exactly the expected bytes and size, with a NUL after them. */
-static void expectText(const char* text, size_t size, const char* expected, const char* name,
-                       const char* what) {
-    expect(text != NULL && size == strlen(expected) && memcmp(text, expected, size) == 0 &&
-               text[size] == '\0',
-           name, what);
+/* A fixed text: exactly the expected bytes, its size without the NUL that follows them. */
+static int isText(const char* text, size_t size, const char* expected) {
+    return text != NULL && size == strlen(expected) && memcmp(text, expected, size + 1) == 0;
 }
 
 int main(void) {
-    size_t i;
     orv_fail_pill_view untouched;
     memset(&untouched, 0xA5, sizeof untouched);
-    for (i = 0; i < sizeof kCases / sizeof kCases[0]; ++i) {
-        const struct Case* c = &kCases[i];
+    for (size_t i = 0; i < sizeof kCases / sizeof kCases[0]; ++i) {
+        const char* name = kCases[i].name;
+        const orv_fail_pill_view* expected = &kPills[kCases[i].kind];
         orv_fail_pill_view pill = untouched;
-        const int result = orv_select_fail_pill(c->loaded, c->mic, c->mic_size, c->error,
-                                                c->error_size, c->running, &pill);
-        expect(result == c->result, c->name, "result");
-        if (result != ORV_PILL_SELECTED) {
-            expect(memcmp(&pill, &untouched, sizeof pill) == 0, c->name, "pill written");
+        const int result =
+            orv_select_fail_pill(kCases[i].loaded, kCases[i].mic, kCases[i].mic_size,
+                                 kCases[i].error, kCases[i].error_size, kCases[i].running, &pill);
+        expect(result == kCases[i].result, name, "result");
+        if (kCases[i].result != ORV_PILL_SELECTED) {
+            expect(memcmp(&pill, &untouched, sizeof pill) == 0, name, "pill written");
             continue;
         }
-        expect(pill.kind == c->kind, c->name, "kind");
-        if (c->kind == 0) {
-            expect(pill.message == c->error && pill.message_size == c->error_size, c->name,
-                   "message is not the caller's error");
-        } else {
-            expectText(pill.message, pill.message_size, c->message, c->name, "message");
-        }
-        expectText(pill.action_label, pill.action_label_size, c->action_label, c->name, "label");
-        expectText(pill.deep_link, pill.deep_link_size, c->deep_link, c->name, "deep link");
-        expect(pill.dismissable == c->dismissable && pill.reserved == 0, c->name, "flags");
+        expect(pill.kind == expected->kind, name, "kind");
+        expect(expected->message != NULL
+                   ? isText(pill.message, pill.message_size, expected->message)
+                   : pill.message == kCases[i].error && pill.message_size == kCases[i].error_size,
+               name, "message");
+        expect(isText(pill.action_label, pill.action_label_size, expected->action_label), name,
+               "action label");
+        expect(isText(pill.deep_link, pill.deep_link_size, expected->deep_link), name, "deep link");
+        expect(pill.dismissable == expected->dismissable && pill.reserved == 0, name, "flags");
     }
     expect(orv_select_fail_pill(1, "active", 6, NULL, 0, 1, NULL) == ORV_PILL_INVALID_ARGUMENT,
            "pill NULL", "result");
-    expect(orv_pill_version() == ORV_PILL_VERSION, "orv_pill_version", "not ORV_PILL_VERSION");
+    expect(orv_pill_version() == ORV_PILL_VERSION, "orv_pill_version", "ORV_PILL_VERSION");
     return failures == 0 ? 0 : 1;
 }

@@ -84,20 +84,6 @@ FailPill genericPill(std::string message) {
     return FailPill{FailKind::Generic, std::move(message), "", "", true, false};
 }
 
-TEST(FailKindTest, HasFixedValues) {
-    const struct {
-        FailKind kind;
-        int value;
-    } rows[] = {
-        {FailKind::Generic, 0},         {FailKind::MicPermission, 1},
-        {FailKind::DriverNotLoaded, 2}, {FailKind::SteamVRNotRunning, 3},
-        {FailKind::DeviceRemoved, 5},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(static_cast<int>(row.kind), row.value);
-    }
-}
-
 // Each pill, whole, as the rule that builds it is reached, and which rule wins when several could
 // apply.
 TEST(SelectFailPillTest, TriesTheRulesInOrder) {
