@@ -12,23 +12,18 @@ install(TARGETS orv_pill
             NAMELINK_COMPONENT orv_pill_development
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT orv_pill_runtime
     INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-install(DIRECTORY pill/include/orv
+# The headers, with <orv/pill_config.h>, generated when pill/ was configured.
+install(DIRECTORY pill/include/orv "${PROJECT_BINARY_DIR}/include/orv"
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
     COMPONENT orv_pill_development)
-# The version and export macros, generated when pill/ was configured.
-install(FILES "${PROJECT_BINARY_DIR}/include/orv/pill_config.h"
-    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/orv
-    COMPONENT orv_pill_development)
-# orv_pill.pc, for pkg-config and Meson, relative to its own folder so that the prefix can move.
-# It names the library of the configuration installed, and the C++ runtime that a C program
-# linking the static library needs.
+# orv_pill.pc, for pkg-config and Meson: it finds the prefix from its own folder, names the library
+# of the configuration installed, and the C++ runtime that a C program of the static library needs.
 file(RELATIVE_PATH orv_pill_pc_to_prefix "/p/${CMAKE_INSTALL_LIBDIR}/pkgconfig" /p)
 set(cxx_runtime ${CMAKE_CXX_IMPLICIT_LINK_LIBRARIES})
 list(FILTER cxx_runtime INCLUDE REGEX "^(stdc|c)\\+\\+$")
 list(TRANSFORM cxx_runtime PREPEND -l)
-string(REPLACE ";" " " cxx_runtime "${cxx_runtime}")
+list(JOIN cxx_runtime " " cxx_runtime)
 get_target_property(orv_pill_type orv_pill TYPE)
-set(orv_pill_rpath "")
 if(orv_pill_type STREQUAL "SHARED_LIBRARY" AND NOT WIN32)
     set(orv_pill_rpath " -Wl,-rpath,\${libdir}")
 endif()

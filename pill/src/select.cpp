@@ -11,19 +11,12 @@ namespace {
 
 using orv::FailKind;
 
-// The capture side's error text, empty when it reports none.
-std::string_view errorText(const std::optional<std::string>& error) noexcept {
-    return error ? std::string_view(*error) : std::string_view();
-}
-std::string_view errorText(std::string_view error) noexcept { return error; }
-
-// The rules, in order, written once for both interfaces: the rule that matches hands its pill's
-// kind, texts and flag to `make`, which builds the interface's own record in place, so that each
-// text's size is a constant where it is copied; no match gives `none`. The texts are literals,
-// which end in a NUL, except Generic's message, which views the capture side's error text. Each
-// input is read only when its rule is reached, which keeps the no-pill path short.
-template <typename Text, typename Error, typename Result, typename Make>
-Result selectWith(bool driverLoaded, const Text& micStateText, const Error& error,
+// The rules, in order, once for both interfaces: the rule that matches hands its pill to `make`,
+// which builds the interface's own record in place, where each text's size is a constant; no
+// match gives `none`. The texts are literals, ending in a NUL, but Generic's message, the error
+// text. Each input is read only once its rule is reached, which keeps the no-pill path short.
+template <typename Text, typename OptionalText, typename Result, typename Make>
+Result selectWith(bool driverLoaded, const Text& micStateText, const OptionalText& error,
                   bool steamVrRunning, Result none, Make make) {
     // The driver rules come first: without the driver nothing the capture side says matters.
     if (!driverLoaded) {
@@ -45,8 +38,8 @@ Result selectWith(bool driverLoaded, const Text& micStateText, const Error& erro
         return make(FailKind::DeviceRemoved,
                     "Microphone disconnected -- reconnect to resume detection", "", "", true);
     }
-    if (const std::string_view text = errorText(error); !text.empty()) {
-        return make(FailKind::Generic, text, "", "", true);
+    if (error && !error->empty()) {
+        return make(FailKind::Generic, *error, "", "", true);
     }
     return none;
 }
@@ -73,24 +66,24 @@ int orv_select_fail_pill(std::uint8_t driver_loaded, const char* mic_state,
         (error == nullptr && error_size > 0)) {
         return ORV_PILL_INVALID_ARGUMENT;
     }
-    // NULL with size 0 is the empty text.
-    return selectWith(driver_loaded != 0,
-                      std::string_view(mic_state != nullptr ? mic_state : "", mic_state_size),
-                      std::string_view(error != nullptr ? error : "", error_size),
-                      steam_vr_running != 0, int{ORV_PILL_NONE},
-                      [pill](FailKind kind, std::string_view message, std::string_view actionLabel,
-                             std::string_view deepLink, bool dismissable) {
-                          *pill = orv_fail_pill_view{static_cast<std::int32_t>(kind),
-                                                     message.data(),
-                                                     message.size(),
-                                                     actionLabel.data(),
-                                                     actionLabel.size(),
-                                                     deepLink.data(),
-                                                     deepLink.size(),
-                                                     static_cast<std::uint8_t>(dismissable ? 1 : 0),
-                                                     0};
-                          return int{ORV_PILL_SELECTED};
-                      });
+    // A NULL word of size 0 is the empty word; a NULL error is none.
+    return selectWith(
+        driver_loaded != 0, std::string_view(mic_state != nullptr ? mic_state : "", mic_state_size),
+        error != nullptr ? std::optional<std::string_view>({error, error_size}) : std::nullopt,
+        steam_vr_running != 0, int{ORV_PILL_NONE},
+        [pill](FailKind kind, std::string_view message, std::string_view actionLabel,
+               std::string_view deepLink, bool dismissable) {
+            *pill = {static_cast<std::int32_t>(kind),
+                     message.data(),
+                     message.size(),
+                     actionLabel.data(),
+                     actionLabel.size(),
+                     deepLink.data(),
+                     deepLink.size(),
+                     static_cast<std::uint8_t>(dismissable),
+                     0};
+            return int{ORV_PILL_SELECTED};
+        });
 }
 
 int orv_pill_version() noexcept { return ORV_PILL_VERSION; }

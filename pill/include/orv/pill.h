@@ -20,11 +20,10 @@
 
 #include "orv/pill_config.h"
 
-// A program built against another C++ standard library ABI than the library's own names the
-// records and the selection apart, so that the mismatch fails to link, naming the ABI it wanted,
-// instead of corrupting memory at run time. The library's default ABIs (libstdc++ with its new
-// string, Visual Studio Release, mingw-w64 on msvcrt) keep the names of 1.0.
-// NOLINTBEGIN(cppcoreguidelines-macro-usage)
+// A program of another C++ standard library ABI than the library's names the records and the
+// selection apart, so that it fails to link, naming the ABI it wanted, instead of corrupting
+// memory. The default ABIs (libstdc++'s new string, Visual Studio Release, mingw-w64 on msvcrt)
+// keep 1.0's. NOLINTBEGIN(cppcoreguidelines-macro-usage)
 #if defined(_LIBCPP_VERSION)
 #define ORV_PILL_ABI_TAG abi_libcxx
 #elif defined(__GLIBCXX__) && !_GLIBCXX_USE_CXX11_ABI

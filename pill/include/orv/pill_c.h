@@ -1,17 +1,15 @@
-/* The failure pill selection for C, and for any language that calls C (C#, Python, Rust, Node):
- * the same rules and texts as orv::selectFailPill in <orv/pill.h>, with plain fixed-width
- * arguments and a record of pointers and sizes. Compiles as C99 and later and as C++; works
- * whatever standard library the caller uses.
+/* The failure pill selection for C and any language that calls C (C#, Python, Rust, Node): the
+ * rules and texts of orv::selectFailPill in <orv/pill.h>, with fixed-width arguments and a record
+ * of pointers and sizes, whatever standard library the caller uses. C99 and later, and C++.
  *
- * Nothing is allocated. The fixed texts of a pill are static: they live as long as the process
- * and end in a NUL that their size leaves out. An empty text is a pointer to such an empty
- * string with size 0, never NULL. A Generic pill's message is the caller's own `error` pointer
- * and size: it lives as long as the caller keeps those bytes. Safe to call from any thread; never
- * throws. */
+ * Nothing is allocated. A pill's fixed texts are static: they live as long as the process and end
+ * in a NUL that their size leaves out; an empty one is such an empty string, never NULL. A Generic
+ * pill's message is the caller's own `error` pointer and size, valid as long as those bytes are.
+ * Safe from any thread; never throws. */
 #ifndef ORV_PILL_C_H
 #define ORV_PILL_C_H
 
-/* A C header: the C++ forms of these, and `using`, are not C. */
+/* A C header: neither <cstddef> nor `using` is C. */
 #include <stddef.h> /* NOLINT(modernize-deprecated-headers) */
 #include <stdint.h> /* NOLINT(modernize-deprecated-headers) */
 
