@@ -22,9 +22,10 @@ extern "C" {
 #define ORV_PILL_NOEXCEPT
 #endif
 
-/* One failure notice for the status display; the layout is fixed. */
-typedef struct orv_fail_pill_view { /* NOLINT(modernize-use-using) */
-    int32_t kind;                   /* the FailKind value: 0, 1, 2, 3 or 5 */
+/* One failure notice for the status display; the layout is fixed.
+ * NOLINTNEXTLINE(modernize-use-using) */
+typedef struct orv_fail_pill_view {
+    int32_t kind; /* the FailKind value: 0, 1, 2, 3 or 5 */
     const char* message;
     size_t message_size;
     const char* action_label; /* empty when the pill offers no action */
