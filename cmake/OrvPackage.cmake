@@ -25,6 +25,7 @@ else()
     endif()
 endif()
 # A shared build's archive is named apart, so that it never takes the static archive's place.
+get_target_property(orv_pill_type orv_pill TYPE)
 if(orv_pill_type STREQUAL "SHARED_LIBRARY")
     string(APPEND CPACK_SYSTEM_NAME -shared)
 endif()
