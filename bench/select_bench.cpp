@@ -1,5 +1,6 @@
-// Times one call of the selection on its no-pill path and on the path of each pill, through the
-// C++ interface and through the C interface.
+// Times one call of the selection on its no-pill path and on the path of each pill: through the
+// C++ interface, beside the plain reference (plain_select.cpp), and through the C interface.
+// bench/instructions counts the same calls' instructions, which repeat where times do not.
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
@@ -9,11 +10,15 @@
 
 #include "orv/pill.h"
 #include "orv/pill_c.h"
+#include "plain_select.h"
 
 namespace {
 
-void selectOnPath(benchmark::State& state, bool loaded, bool steamVrRunning, const char* micState,
-                  const char* error) {
+using Selection = std::optional<orv::FailPill> (*)(const orv::DriverStatus&,
+                                                   const orv::CaptureStatus&, bool);
+
+void selectOnPath(benchmark::State& state, Selection select, bool loaded, bool steamVrRunning,
+                  const char* micState, const char* error) {
     orv::DriverStatus driver;
     driver.loaded = loaded;
     orv::CaptureStatus capture{"idle", std::nullopt, micState};
@@ -21,7 +26,7 @@ void selectOnPath(benchmark::State& state, bool loaded, bool steamVrRunning, con
         capture.error = error;
     }
     for (auto _ : state) {
-        benchmark::DoNotOptimize(orv::selectFailPill(driver, capture, steamVrRunning));
+        benchmark::DoNotOptimize(select(driver, capture, steamVrRunning));
     }
 }
 
@@ -38,12 +43,28 @@ void selectThroughC(benchmark::State& state, bool loaded, bool steamVrRunning, c
     }
 }
 
-BENCHMARK_CAPTURE(selectOnPath, no_pill, true, true, "active", nullptr);
-BENCHMARK_CAPTURE(selectOnPath, DriverNotLoaded, false, true, "active", nullptr);
-BENCHMARK_CAPTURE(selectOnPath, SteamVRNotRunning, false, false, "active", nullptr);
-BENCHMARK_CAPTURE(selectOnPath, MicPermission, true, true, "permission_denied", nullptr);
-BENCHMARK_CAPTURE(selectOnPath, DeviceRemoved, true, true, "missing", nullptr);
-BENCHMARK_CAPTURE(selectOnPath, Generic, true, true, "active", "Capture device lost");
+BENCHMARK_CAPTURE(selectOnPath, no_pill, orv::selectFailPill, true, true, "active", nullptr);
+BENCHMARK_CAPTURE(selectOnPath, DriverNotLoaded, orv::selectFailPill, false, true, "active",
+                  nullptr);
+BENCHMARK_CAPTURE(selectOnPath, SteamVRNotRunning, orv::selectFailPill, false, false, "active",
+                  nullptr);
+BENCHMARK_CAPTURE(selectOnPath, MicPermission, orv::selectFailPill, true, true, "permission_denied",
+                  nullptr);
+BENCHMARK_CAPTURE(selectOnPath, DeviceRemoved, orv::selectFailPill, true, true, "missing", nullptr);
+BENCHMARK_CAPTURE(selectOnPath, Generic, orv::selectFailPill, true, true, "active",
+                  "Capture device lost");
+BENCHMARK_CAPTURE(selectOnPath, plain_no_pill, plain::selectFailPill, true, true, "active",
+                  nullptr);
+BENCHMARK_CAPTURE(selectOnPath, plain_DriverNotLoaded, plain::selectFailPill, false, true, "active",
+                  nullptr);
+BENCHMARK_CAPTURE(selectOnPath, plain_SteamVRNotRunning, plain::selectFailPill, false, false,
+                  "active", nullptr);
+BENCHMARK_CAPTURE(selectOnPath, plain_MicPermission, plain::selectFailPill, true, true,
+                  "permission_denied", nullptr);
+BENCHMARK_CAPTURE(selectOnPath, plain_DeviceRemoved, plain::selectFailPill, true, true, "missing",
+                  nullptr);
+BENCHMARK_CAPTURE(selectOnPath, plain_Generic, plain::selectFailPill, true, true, "active",
+                  "Capture device lost");
 BENCHMARK_CAPTURE(selectThroughC, no_pill, true, true, "active", nullptr);
 BENCHMARK_CAPTURE(selectThroughC, DriverNotLoaded, false, true, "active", nullptr);
 BENCHMARK_CAPTURE(selectThroughC, SteamVRNotRunning, false, false, "active", nullptr);

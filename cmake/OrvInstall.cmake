@@ -1,5 +1,5 @@
-# Installs the header, the library, the self-test program and a CMake package, so that another
-# project can write find_package(orv_pill CONFIG REQUIRED) and link orv::pill.
+# Installs the headers, the library, a pkg-config file, the self-test program and a CMake package,
+# so that another project can write find_package(orv_pill CONFIG REQUIRED) and link orv::pill.
 include(CMakePackageConfigHelpers)
 
 set(ORV_PILL_INSTALL_CMAKEDIR "${CMAKE_INSTALL_LIBDIR}/cmake/orv_pill"
@@ -16,15 +16,11 @@ install(TARGETS orv_pill
 install(DIRECTORY pill/include/orv "${PROJECT_BINARY_DIR}/include/orv"
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
     COMPONENT orv_pill_development)
-# orv_pill.pc, for pkg-config and Meson: it finds the prefix from its own folder, names the library
-# of the configuration installed, and the C++ runtime that a C program of the static library needs.
+# orv_pill.pc, for pkg-config and Meson: it finds the prefix from its own folder and names the
+# library of the configuration installed. It names no C++ runtime: a C program calls only the C
+# interface, which needs none, and a C++ program links its own.
 file(RELATIVE_PATH orv_pill_pc_to_prefix "/p/${CMAKE_INSTALL_LIBDIR}/pkgconfig" /p)
-set(cxx_runtime ${CMAKE_CXX_IMPLICIT_LINK_LIBRARIES})
-list(FILTER cxx_runtime INCLUDE REGEX "^(stdc|c)\\+\\+$")
-list(TRANSFORM cxx_runtime PREPEND -l)
-list(JOIN cxx_runtime " " cxx_runtime)
-get_target_property(orv_pill_type orv_pill TYPE)
-if(orv_pill_type STREQUAL "SHARED_LIBRARY" AND NOT WIN32)
+if(ORV_PILL_SHARED AND NOT WIN32)
     set(orv_pill_rpath " -Wl,-rpath,\${libdir}")
 endif()
 file(GENERATE OUTPUT "${PROJECT_BINARY_DIR}/orv_pill-$<CONFIG>.pc" CONTENT "\
@@ -37,7 +33,6 @@ Description: The failure pill selection of the status display, for C++ and C
 Version: ${PROJECT_VERSION}
 Cflags: -I\${includedir}
 Libs: -L\${libdir} -l$<TARGET_LINKER_FILE_BASE_NAME:orv_pill>${orv_pill_rpath}
-Libs.private: ${cxx_runtime}
 ")
 install(FILES "${PROJECT_BINARY_DIR}/orv_pill-$<CONFIG>.pc"
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig

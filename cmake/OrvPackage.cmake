@@ -25,8 +25,7 @@ else()
     endif()
 endif()
 # A shared build's archive is named apart, so that it never takes the static archive's place.
-get_target_property(orv_pill_type orv_pill TYPE)
-if(orv_pill_type STREQUAL "SHARED_LIBRARY")
+if(ORV_PILL_SHARED)
     string(APPEND CPACK_SYSTEM_NAME -shared)
 endif()
 # Programs and shared libraries lose their debug symbols; a static library keeps its own.

@@ -59,5 +59,6 @@ ORV_PILL_API int orv_pill_version(void) ORV_PILL_NOEXCEPT;
 #ifdef __cplusplus
 }
 #endif
+#undef ORV_PILL_NOEXCEPT
 
 #endif /* ORV_PILL_C_H */
