@@ -1,12 +1,15 @@
 // Calls one selection a given number of times on one path, for bench/instructions, which counts
-// the instructions under callgrind at two call counts and divides the difference:
+// the instructions inside the selection under callgrind and divides by the calls:
 //   orv_pill_count_calls <library|plain|c> <path> <calls>
+#include <array>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <iostream>
+#include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "orv/pill.h"
 #include "orv/pill_c.h"
@@ -15,37 +18,38 @@
 namespace {
 
 struct Path {
-    const char* name;
+    std::string_view name;
     bool loaded;
     bool steamVrRunning;
     const char* micState;
     const char* error;
 };
 
-const Path kPaths[] = {
+const std::array<Path, 6> kPaths{{
     {"no_pill", true, true, "active", nullptr},
     {"DriverNotLoaded", false, true, "active", nullptr},
     {"SteamVRNotRunning", false, false, "active", nullptr},
     {"MicPermission", true, true, "permission_denied", nullptr},
     {"DeviceRemoved", true, true, "missing", nullptr},
     {"Generic", true, true, "active", "Capture device lost"},
-};
+}};
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv, std::next(argv, argc));
     const Path* path = nullptr;
     for (const Path& candidate : kPaths) {
-        if (argc == 4 && std::strcmp(argv[2], candidate.name) == 0) {
+        if (arguments.size() == 4 && arguments[2] == candidate.name) {
             path = &candidate;
         }
     }
     if (path == nullptr) {
-        std::fputs("usage: orv_pill_count_calls <library|plain|c> <path> <calls>\n", stderr);
+        std::cerr << "usage: orv_pill_count_calls <library|plain|c> <path> <calls>\n";
         return 2;
     }
-    const std::string implementation = argv[1];
-    const long calls = std::strtol(argv[3], nullptr, 10);
+    const std::string_view implementation = arguments[1];
+    const long calls = std::stol(std::string(arguments[3]));
     orv::DriverStatus driver;
     driver.loaded = path->loaded;
     orv::CaptureStatus capture{"idle", std::nullopt, path->micState};
@@ -53,15 +57,16 @@ int main(int argc, char** argv) {
         capture.error = path->error;
     }
     const std::size_t errorSize = path->error != nullptr ? std::strlen(path->error) : 0;
-    // What each call returns is summed, so that no call can be left out.
+    // What each call returns is summed and printed, so that no call can be left out.
     long kinds = 0;
     for (long i = 0; i < calls; ++i) {
         if (implementation == "c") {
             orv_fail_pill_view pill{};
-            kinds +=
-                orv_select_fail_pill(path->loaded, capture.micState.data(), capture.micState.size(),
-                                     path->error, errorSize, path->steamVrRunning, &pill) +
-                pill.kind;
+            kinds += orv_select_fail_pill(static_cast<std::uint8_t>(path->loaded),
+                                          capture.micState.data(), capture.micState.size(),
+                                          path->error, errorSize,
+                                          static_cast<std::uint8_t>(path->steamVrRunning), &pill) +
+                     pill.kind;
         } else {
             const std::optional<orv::FailPill> pill =
                 implementation == "plain"
@@ -70,6 +75,6 @@ int main(int argc, char** argv) {
             kinds += pill ? static_cast<long>(pill->kind) + 1 : 0;
         }
     }
-    std::printf("%ld\n", kinds);
+    std::cout << kinds << '\n';
     return 0;
 }

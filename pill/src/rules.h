@@ -11,7 +11,8 @@ namespace orv::rules {
 
 // Each pill is a type of its own, with its texts as constants, so that a builder instantiated for
 // it copies texts of constant size, inlined or not. The literals end in a NUL, which the C
-// interface promises.
+// interface promises; so does "", where an empty string_view's data() would be NULL.
+// NOLINTBEGIN(readability-redundant-string-init)
 struct DriverNotLoaded {
     static constexpr FailKind kind = FailKind::DriverNotLoaded;
     static constexpr std::string_view message =
@@ -50,6 +51,7 @@ struct Generic {
     static constexpr std::string_view deepLink = "";
     static constexpr bool dismissable = true;
 };
+// NOLINTEND(readability-redundant-string-init)
 
 // Tries the rules in order and hands the first pill that matches to `make`, whose result it
 // returns; with no match, it returns `none`. `error` is an optional text (std::optional of a

@@ -1,0 +1,80 @@
+# The legs that use the installed library as other projects do: other languages, compilers,
+# standard libraries and build systems, and Debug and Release installed into one prefix.
+# shellcheck shell=bash
+
+# The library from outside CMake, installed static and shared: README's C and Python snippets
+# exactly as README shows them, g++ and Meson through pkg-config, and C++ consumers of another
+# standard library ABI, which must fail to link, naming that ABI, while their C twins run. And
+# <orv/pill.h> before C++17: one error, which says why.
+other_consumers() {
+    local work=$PWD/out/ci/consumers expected kind compiler twins abi flags
+    expected="Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]"
+    rm -rf "$work" && mkdir -p "$work"
+    doc_snippet README.md c >"$work/readme.c"
+    doc_snippet README.md python >"$work/readme.py"
+    for kind in OFF ON; do
+        cmake --preset selftest -B "$work/build-$kind" -DBUILD_SHARED_LIBS=$kind
+        cmake --build "$work/build-$kind"
+        cmake --install "$work/build-$kind" --prefix "$work/$kind"
+        export PKG_CONFIG_PATH=$work/$kind/lib/pkgconfig
+        read -ra flags < <(pkg-config --cflags --libs orv_pill)
+        g++ tests/consumer/main.cpp -o "$work/cxx" "${flags[@]}"
+        "$work/cxx"
+        meson setup "$work/meson-$kind" tests/consumer
+        meson test -C "$work/meson-$kind"
+        twins=("cc -std=c99 -Wall -Wextra -Werror -x c" "g++ -D_GLIBCXX_USE_CXX11_ABI=0 -x c++"
+            "clang++ -stdlib=libc++ -x c++")
+        for compiler in "${twins[@]}"; do
+            # shellcheck disable=SC2086 # each compiler is a command and its flags
+            $compiler "$work/readme.c" -x none -o "$work/c" "${flags[@]}"
+            [ "$("$work/c")" = "$expected" ] || { echo "$compiler: $("$work/c")" >&2; return 1; }
+        done
+        for abi in "abi_libcxx clang++ -std=c++17 -stdlib=libc++" \
+            "abi_libstdcxx_old_string g++ -D_GLIBCXX_USE_CXX11_ABI=0"; do
+            # shellcheck disable=SC2086 # the compiler is a command and its flags
+            fails_saying "undefined reference to \`orv::${abi%% *}::selectFailPill(" ${abi#* } \
+                tests/consumer/main.cpp -o "$work/cxx" "${flags[@]}"
+        done
+    done
+    [ "$(LD_LIBRARY_PATH=$work/ON/lib python3 "$work/readme.py")" = "$expected" ]
+    read -ra flags < <(pkg-config --cflags orv_pill)
+    for compiler in clang++ "clang++ -std=c++17 -D_MSVC_LANG=201402L"; do
+        # shellcheck disable=SC2086 # the compiler is a command and its flags
+        fails_saying "needs C++17 or later" $compiler "${flags[@]}" -fsyntax-only -x c++ - \
+            <<<"#include <orv/pill.h>"
+        # shellcheck disable=SC2086
+        [ "$($compiler "${flags[@]}" -fsyntax-only -x c++ - <<<"#include <orv/pill.h>" 2>&1 |
+            grep -c "error:")" -eq 1 ]
+    done
+}
+
+# Debug and Release installed into one prefix: both libraries stay, a Debug consumer links the
+# Debug one, and every other consumer (Release, RelWithDebInfo, no build type) the Release one.
+debug_and_release() {
+    local prefix=out/ci/one-prefix build_type
+    rm -rf "$prefix" out/ci/one-prefix-consumers
+    for build_type in Debug Release; do
+        cmake --preset selftest -B "out/ci/$build_type" "-DCMAKE_BUILD_TYPE=$build_type"
+        cmake --build "out/ci/$build_type"
+        cmake --install "out/ci/$build_type" --prefix "$prefix"
+        # orv_pill.pc names the library of the configuration installed last.
+        grep -Fx "Libs: -L\${libdir} -lorv_pill$([ $build_type = Release ] || echo d)" \
+            "$prefix/lib/pkgconfig/orv_pill.pc"
+    done
+    ls "$prefix"/lib/liborv_pill.a "$prefix"/lib/liborv_pilld.a
+    local config folder expected linked
+    for config in Debug Release RelWithDebInfo ""; do
+        folder=out/ci/one-prefix-consumers/${config:-none}
+        mkdir -p "$folder"
+        consume "$folder" "$PWD/$prefix" "$config" -DCMAKE_VERBOSE_MAKEFILE=ON >"$folder.log" ||
+            { cat "$folder.log"; return 1; }
+        expected=liborv_pill.a
+        [ "$config" != Debug ] || expected=liborv_pilld.a
+        linked=$(grep -oE 'liborv_pilld?\.a' "$folder.log" | sort -u | xargs)
+        echo "consumer (${config:-no build type}) links $linked"
+        [ "$linked" = "$expected" ] || { echo "expected $expected" >&2; return 1; }
+    done
+}
+
+leg consumers "other languages and build systems" other_consumers
+leg one-prefix "Debug and Release in one prefix" debug_and_release

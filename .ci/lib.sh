@@ -1,0 +1,56 @@
+# Helpers that the legs of .ci/run share. Sourced by .ci/run before any leg file; every function
+# here takes what it needs as arguments and leaves nothing behind in a global.
+# shellcheck shell=bash
+
+# Configures, builds and tests the preset <name>.
+configure_build_test() {
+    cmake --preset "$1"
+    cmake --build --preset "$1"
+    ctest --preset "$1"
+}
+
+# Runs <command...>, which must fail, and whose output must contain <message> once its line breaks
+# are folded.
+fails_saying() {
+    local message=$1 log
+    shift
+    if log=$("$@" 2>&1); then
+        echo "should have failed: $*" >&2
+        return 1
+    fi
+    tr -s ' \n' '  ' <<<"$log" | grep -qF -- "$message" || { echo "$log" >&2; return 1; }
+    echo "failed, as it should, saying: $message"
+}
+
+# The exports of a shared library or DLL, one a line, must be the two interfaces and nothing else.
+expect_exports() {
+    local exports
+    exports=$(LC_ALL=C sort <<<"$1")
+    printf 'exports:\n%s\n' "$exports"
+    [ "$exports" = "orv::selectFailPill(orv::DriverStatus const&, orv::CaptureStatus const&, bool)
+orv_pill_version
+orv_select_fail_pill" ] || { echo "expected only the C++ selection and the C interface" >&2; return 1; }
+}
+
+# Builds tests/consumer in <folder> in <configuration> (may be empty), with find_package from
+# <prefix>, and runs it; further arguments go to its configuration.
+consume() {
+    local folder=$1 prefix=$2 config=$3
+    shift 3
+    ctest --build-and-test tests/consumer "$folder" --build-generator "Unix Makefiles" \
+        --build-config "$config" \
+        --build-options -DORV_CONSUME=package "-DCMAKE_PREFIX_PATH=$prefix" "$@" \
+        --test-command consumer
+}
+
+# Prints the code block that follows the line "<!-- snippet: <name> -->" in the Markdown <file>,
+# without its fences, so that a leg runs the docs' code exactly as they show it.
+doc_snippet() {
+    local snippet
+    snippet=$(awk -v marker="<!-- snippet: $2 -->" '
+        $0 == marker { found = 1; next }
+        found && /^```/ { if (inside) exit; inside = 1; next }
+        inside { print }' "$1")
+    [ -n "$snippet" ] || { echo "$1 has no snippet '$2'" >&2; return 1; }
+    printf '%s\n' "$snippet"
+}
