@@ -12,6 +12,13 @@ install(TARGETS orv_pill
             NAMELINK_COMPONENT orv_pill_development
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT orv_pill_runtime
     INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# A mingw-w64 DLL's .def and the import library that Visual Studio's linker takes (pill/).
+if(MINGW AND ORV_PILL_SHARED)
+    set(orv_pill_import "$<TARGET_LINKER_FILE_DIR:orv_pill>/$<TARGET_FILE_BASE_NAME:orv_pill>")
+    install(FILES "${orv_pill_import}.def" "${orv_pill_import}.lib"
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        COMPONENT orv_pill_development)
+endif()
 # The headers, with <orv/pill_config.h>, generated when pill/ was configured.
 install(DIRECTORY pill/include/orv "${PROJECT_BINARY_DIR}/include/orv"
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}

@@ -1,8 +1,10 @@
-/* The C interface, from C: each pill's exact texts, sizes and NULs, the Generic message that
- * views the caller's bytes, the arguments that cannot be read, and a result without a pill, which
- * leaves the record untouched. Prints each failure and exits 1 on any. */
+/* The C interface, from C: the fixed layout and values that other languages declare again by
+ * number, each pill's exact texts, sizes and NULs, the Generic message that views the caller's
+ * bytes, the arguments that cannot be read, and a result without a pill, which leaves the record
+ * untouched. Prints each failure and exits 1 on any. */
 #include "orv/pill_c.h"
 
+#include <stddef.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -55,8 +57,7 @@ static int expect(int holds, const char* name, const char* what) {
     return !holds;
 }
 
-/* Whether every byte of the record, padding included, still holds the pattern it was filled with.
- */
+/* Whether every byte of the record, padding included, still holds the fill pattern. */
 static int isUntouched(const orv_fail_pill_view* pill) {
     const unsigned char* bytes = (const unsigned char*)pill;
     for (size_t i = 0; i < sizeof *pill; ++i) {
@@ -72,8 +73,50 @@ static int isText(const char* text, size_t size, const char* expected) {
     return text != NULL && size == strlen(expected) && memcmp(text, expected, size + 1) == 0;
 }
 
+/* The contract by number: each constant's value, and on a 64-bit target each field's offset and
+ * size and the record's size, as the bindings declare them. */
+#define MEMBER_SIZE(name) sizeof(((orv_fail_pill_view*)0)->name)
+#define FIELD(name, offset, size) \
+    { #name, offsetof(orv_fail_pill_view, name), offset, MEMBER_SIZE(name), size }
+static const struct {
+    const char* name;
+    long actual, expected;
+} kValues[] = {
+    {"ORV_FAIL_KIND_GENERIC", ORV_FAIL_KIND_GENERIC, 0},
+    {"ORV_FAIL_KIND_MIC_PERMISSION", ORV_FAIL_KIND_MIC_PERMISSION, 1},
+    {"ORV_FAIL_KIND_DRIVER_NOT_LOADED", ORV_FAIL_KIND_DRIVER_NOT_LOADED, 2},
+    {"ORV_FAIL_KIND_STEAMVR_NOT_RUNNING", ORV_FAIL_KIND_STEAMVR_NOT_RUNNING, 3},
+    {"ORV_FAIL_KIND_DEVICE_REMOVED", ORV_FAIL_KIND_DEVICE_REMOVED, 5},
+    {"ORV_PILL_SELECTED", ORV_PILL_SELECTED, 1},
+    {"ORV_PILL_NONE", ORV_PILL_NONE, 0},
+    {"ORV_PILL_INVALID_ARGUMENT", ORV_PILL_INVALID_ARGUMENT, -1},
+};
+static const struct {
+    const char* name;
+    size_t offset, expectedOffset, size, expectedSize;
+} kLayout[] = {
+    FIELD(kind, 0, 4),
+    FIELD(message, 8, 8),
+    FIELD(message_size, 16, 8),
+    FIELD(action_label, 24, 8),
+    FIELD(action_label_size, 32, 8),
+    FIELD(deep_link, 40, 8),
+    FIELD(deep_link_size, 48, 8),
+    FIELD(dismissable, 56, 1),
+    FIELD(reserved, 57, 1),
+    {"the record", 0, 0, sizeof(orv_fail_pill_view), 64},
+};
+
 int main(void) {
     int failures = 0;
+    for (size_t i = 0; i < sizeof kValues / sizeof kValues[0]; ++i) {
+        failures += expect(kValues[i].actual == kValues[i].expected, kValues[i].name, "value");
+    }
+    for (size_t i = 0; i < sizeof kLayout / sizeof kLayout[0] && sizeof(void*) == 8; ++i) {
+        failures +=
+            expect(kLayout[i].offset == kLayout[i].expectedOffset, kLayout[i].name, "offset");
+        failures += expect(kLayout[i].size == kLayout[i].expectedSize, kLayout[i].name, "size");
+    }
     for (size_t i = 0; i < sizeof kCases / sizeof kCases[0]; ++i) {
         const char* name = kCases[i].name;
         const orv_fail_pill_view* expected = &kPills[kCases[i].kind];

@@ -2,10 +2,11 @@
 # standard libraries and build systems, and Debug and Release installed into one prefix.
 # shellcheck shell=bash
 
-# The library from outside CMake, installed static and shared: README's C and Python snippets
-# exactly as README shows them, g++ and Meson through pkg-config, and C++ consumers of another
-# standard library ABI, which must fail to link, naming that ABI, while their C twins run. And
-# <orv/pill.h> before C++17: one error, which says why.
+# The library installed static and shared: README's C and Python snippets exactly as README shows
+# them; g++, and Meson's C++ and C projects, through pkg-config; a C-only CMake project; and C++
+# consumers of another standard library ABI, which must fail to link, naming that ABI, while their
+# C twins run. A C program needs no C++ runtime flag for the static library. And <orv/pill.h>
+# before C++17: one error, which says why.
 other_consumers() {
     local work=$PWD/out/ci/consumers expected kind compiler twins abi flags
     expected="Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]"
@@ -22,6 +23,11 @@ other_consumers() {
         "$work/cxx"
         meson setup "$work/meson-$kind" tests/consumer
         meson test -C "$work/meson-$kind"
+        meson setup "$work/meson-c-$kind" tests/consumer/c
+        meson test -C "$work/meson-c-$kind"
+        ctest --build-and-test tests/consumer/c "$work/cmake-c-$kind" --build-generator \
+            "Unix Makefiles" --build-options "-DCMAKE_PREFIX_PATH=$work/$kind" \
+            --test-command c_consumer
         twins=("cc -std=c99 -Wall -Wextra -Werror -x c" "g++ -D_GLIBCXX_USE_CXX11_ABI=0 -x c++"
             "clang++ -stdlib=libc++ -x c++")
         for compiler in "${twins[@]}"; do

@@ -26,6 +26,16 @@ release_archives() {
     cmake "-DPROGRAM=$linux/bin/orv-selftest" "-DOUTPUT_NAME=$work/linux" -DEXPECT=pass \
         -P tests/expect_output.cmake
     consume "$work/linux-consumer" "$linux" Release
+    # Each archive's orv_pill.pc serves a C program where the archive was unpacked.
+    local expected="Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]"
+    local flags
+    doc_snippet README.md c >"$work/readme.c"
+    read -ra flags < <(PKG_CONFIG_PATH=$linux/lib/pkgconfig pkg-config --cflags --libs orv_pill)
+    cc "$work/readme.c" -o "$work/linux-c" "${flags[@]}"
+    [ "$("$work/linux-c")" = "$expected" ]
+    read -ra flags < <(PKG_CONFIG_PATH=$windows/lib/pkgconfig pkg-config --cflags --libs orv_pill)
+    x86_64-w64-mingw32-gcc-posix "$work/readme.c" -o "$work/windows-c.exe" "${flags[@]}"
+    [ "$(tools/with-wine wine "$work/windows-c.exe" | tr -d '\r')" = "$expected" ]
 
     cp "$windows/bin/orv-selftest.exe" "$work/alone/"
     tools/with-wine cmake "-DPROGRAM=$PWD/$work/alone/orv-selftest.exe" \

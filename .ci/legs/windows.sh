@@ -11,8 +11,9 @@ windows() {
 }
 
 # The DLL, through tools/with-wine: it must export the two interfaces alone, link no runtime DLL
-# that a bare Windows lacks, and pack under a name of its own; and a second tools/with-wine,
-# started inside the first, must say why it stops.
+# that a bare Windows lacks, and pack under a name of its own, with an import library that a
+# program of Visual Studio's ABI links against (clang and lld-link here) and runs with, under Wine.
+# And a second tools/with-wine, started inside the first, must say why it stops.
 windows_dll() {
     cmake --preset mingw-shared
     cmake --build --preset mingw-shared
@@ -24,7 +25,18 @@ windows_dll() {
         { echo "$dll imports $imports, not only KERNEL32.dll and msvcrt.dll" >&2; return 1; }
     tools/with-wine ctest --preset mingw-shared
     cpack --preset mingw-shared
-    ls out/mingw-shared/orv_pill-*-win64-mingw-shared.zip
+    local zip work=out/ci/visual-studio-abi unpacked
+    zip=$(echo out/mingw-shared/orv_pill-*-win64-mingw-shared.zip)
+    rm -rf "$work" && mkdir -p "$work"
+    (cd "$work" && cmake -E tar xf "$OLDPWD/$zip")
+    unpacked=$work/$(basename "$zip" .zip)
+    clang --target=x86_64-pc-windows-msvc -ffreestanding -O2 -Wall -Wextra -Werror \
+        -I "$unpacked/include" -c tests/consumer/visual_studio_abi.c -o "$work/program.obj"
+    lld-link /entry:start /subsystem:console /nodefaultlib "/out:$work/program.exe" \
+        "$work/program.obj" "$unpacked/lib/orv_pill.lib" /usr/x86_64-w64-mingw32/lib/libkernel32.a
+    cp "$unpacked/bin/liborv_pill.dll" "$work/"
+    [ "$(tools/with-wine wine "$work/program.exe")" = \
+        "Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]" ]
     fails_saying "a Wine server already runs" tools/with-wine tools/with-wine true
 }
 

@@ -22,10 +22,26 @@ extern "C" {
 #define ORV_PILL_NOEXCEPT
 #endif
 
-/* One failure notice for the status display; the layout is fixed.
+/* The values of orv_fail_pill_view's `kind`, those of orv::FailKind; no kind is 4. The values
+ * and results here are macros, so that their types are the fields' and functions' own fixed ones.
+ * NOLINTBEGIN(cppcoreguidelines-macro-usage, modernize-macro-to-enum) */
+#define ORV_FAIL_KIND_GENERIC 0             /* the capture side's own failure text */
+#define ORV_FAIL_KIND_MIC_PERMISSION 1      /* the microphone is blocked by the system */
+#define ORV_FAIL_KIND_DRIVER_NOT_LOADED 2   /* driver not loaded, SteamVR running */
+#define ORV_FAIL_KIND_STEAMVR_NOT_RUNNING 3 /* driver not loaded, SteamVR not running */
+#define ORV_FAIL_KIND_DEVICE_REMOVED 5      /* the microphone is missing */
+
+/* What orv_select_fail_pill returns. */
+#define ORV_PILL_SELECTED 1 /* a pill, written to *pill */
+#define ORV_PILL_NONE 0     /* no pill: the display shows no failure; *pill is untouched */
+#define ORV_PILL_INVALID_ARGUMENT (-1) /* an argument cannot be read; nothing is written */
+/* NOLINTEND(cppcoreguidelines-macro-usage, modernize-macro-to-enum) */
+
+/* One failure notice for the status display. The layout is fixed: on a 64-bit target the record
+ * is 64 bytes, each pointer and size 8, at the offsets 8, 16, ... 48; the flags at 56 and 57.
  * NOLINTNEXTLINE(modernize-use-using) */
 typedef struct orv_fail_pill_view {
-    int32_t kind; /* the FailKind value: 0, 1, 2, 3 or 5 */
+    int32_t kind; /* one of the ORV_FAIL_KIND_ values */
     const char* message;
     size_t message_size;
     const char* action_label; /* empty when the pill offers no action */
@@ -36,14 +52,8 @@ typedef struct orv_fail_pill_view {
     uint8_t reserved;    /* always 0 */
 } orv_fail_pill_view;
 
-/* What orv_select_fail_pill returns. */
-enum orv_pill_result {
-    ORV_PILL_SELECTED = 1,         /* a pill, written to *pill */
-    ORV_PILL_NONE = 0,             /* no pill: the display shows no failure; *pill is untouched */
-    ORV_PILL_INVALID_ARGUMENT = -1 /* an argument cannot be read; nothing is written */
-};
-
-/* Picks the one failure pill to show, or none, by the rules of orv::selectFailPill. A flag is
+/* Picks the one failure pill to show, or none, by the rules of orv::selectFailPill, and returns
+ * ORV_PILL_SELECTED, ORV_PILL_NONE or ORV_PILL_INVALID_ARGUMENT. A flag is
  * true when it is not 0. `mic_state` is the microphone's state word, of `mic_state_size` bytes;
  * NULL with size 0 is the empty word. `error` is the capture side's own failure text: NULL means
  * none, and a text of size 0 counts as none too. The arguments cannot be read when `pill` is
