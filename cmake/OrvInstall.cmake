@@ -45,6 +45,29 @@ install(FILES "${PROJECT_BINARY_DIR}/orv_pill-$<CONFIG>.pc"
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
     RENAME orv_pill.pc
     COMPONENT orv_pill_development)
+# The bindings for Python, Node, Rust and C#, with their tests and the cases they share: each finds
+# the library by this prefix's layout, from share/orv_pill/bindings/<language>.
+install(DIRECTORY bindings/
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/orv_pill/bindings
+    COMPONENT orv_pill_development
+    PATTERN node_modules EXCLUDE
+    PATTERN target EXCLUDE
+    PATTERN Cargo.lock EXCLUDE
+    PATTERN __pycache__ EXCLUDE)
+# A shared library is also put beside the Python and Node bindings, which find it there after pip
+# or npm has copied them elsewhere: under the name they look for first, its soname on Linux.
+if(ORV_PILL_SHARED)
+    set(orv_pill_name "$<TARGET_SONAME_FILE_NAME:orv_pill>")
+    if(WIN32)
+        set(orv_pill_name "$<TARGET_FILE_NAME:orv_pill>")
+    endif()
+    foreach(binding IN ITEMS python/orv_pill node)
+        install(FILES "$<TARGET_FILE:orv_pill>"
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/orv_pill/bindings/${binding}
+            RENAME "${orv_pill_name}"
+            COMPONENT orv_pill_runtime)
+    endforeach()
+endif()
 install(FILES LICENSE CHANGELOG.md
     DESTINATION ${CMAKE_INSTALL_DOCDIR}
     COMPONENT orv_pill_runtime)
