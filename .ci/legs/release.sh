@@ -1,8 +1,8 @@
 # The legs that prove the release: the archives, unpacked and used, and the publishing step, dry.
 # shellcheck shell=bash
 
-# The release archives, unpacked: each holds the license and changelog and a self-test that
-# passes, and a consumer finds the library there with find_package. The Windows one serves a
+# The release archives, unpacked: each holds the license and changelog, the bindings and a
+# self-test that passes, and a consumer finds the library there with find_package. The Windows one serves a
 # mingw-w64 project with HACKING.md's toolchain file; its program needs mingw-w64's runtime DLLs,
 # which Wine finds on WINEPATH. The zip's program also runs alone, taken into an empty folder.
 release_archives() {
@@ -25,15 +25,25 @@ release_archives() {
 
     cmake "-DPROGRAM=$linux/bin/orv-selftest" "-DOUTPUT_NAME=$work/linux" -DEXPECT=pass \
         -P tests/expect_output.cmake
+    # The bindings come along; the Rust one links the archive's static library, found by the
+    # archive's layout.
+    ls -d "$linux"/share/orv_pill/bindings/{python,node,rust,csharp,tests} \
+        "$windows"/share/orv_pill/bindings/{python,node,rust,csharp,tests}
+    command -v cargo >/dev/null || PATH=$HOME/.cargo/bin:$PATH
+    CARGO_TARGET_DIR=$PWD/$work/cargo cargo test --offline -q \
+        --manifest-path "$linux/share/orv_pill/bindings/rust/Cargo.toml"
     consume "$work/linux-consumer" "$linux" Release
-    # Each archive's orv_pill.pc serves a C program where the archive was unpacked.
+    # Each archive's orv_pill.pc serves a C program where the archive was unpacked, naming that
+    # folder and no other.
     local expected="Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]"
     local flags
     doc_snippet README.md c >"$work/readme.c"
     read -ra flags < <(PKG_CONFIG_PATH=$linux/lib/pkgconfig pkg-config --cflags --libs orv_pill)
+    [[ ${flags[0]} == -I$linux/* ]] || { echo "orv_pill.pc gives ${flags[*]}" >&2; return 1; }
     cc "$work/readme.c" -o "$work/linux-c" "${flags[@]}"
     [ "$("$work/linux-c")" = "$expected" ]
     read -ra flags < <(PKG_CONFIG_PATH=$windows/lib/pkgconfig pkg-config --cflags --libs orv_pill)
+    [[ ${flags[0]} == -I$windows/* ]] || { echo "orv_pill.pc gives ${flags[*]}" >&2; return 1; }
     x86_64-w64-mingw32-gcc-posix "$work/readme.c" -o "$work/windows-c.exe" "${flags[@]}"
     [ "$(tools/with-wine wine "$work/windows-c.exe" | tr -d '\r')" = "$expected" ]
 
@@ -68,22 +78,25 @@ publish_stand_ins() {
     tools/publish --dry-run "$tag" "$folder"
 }
 
-# What the release workflow's publish job does, dry, on stand-ins named as the three archives:
+# What the release workflow's publish job does, dry, on stand-ins named as the six archives:
 # the assets listed, with checksums that hold, and the version's own CHANGELOG section, alone, as
 # the notes. Refused: a folder that lacks any one archive or holds a stray file, and another tag.
 publish_dry_run() {
     local dist=out/ci/dist log i version
     version=$(tools/version)
-    local archives=("orv_pill-$version-Linux-x86_64-glibc2.36.tar.gz"
-        "orv_pill-$version-win64-mingw.zip" "orv_pill-$version-win64-msvc.zip")
+    local archives=() kind
+    for kind in "" -shared; do
+        archives+=("orv_pill-$version-Linux-x86_64-glibc2.36$kind.tar.gz"
+            "orv_pill-$version-win64-mingw$kind.zip" "orv_pill-$version-win64-msvc$kind.zip")
+    done
     log=$(publish_stand_ins "v$version" "$dist" "${archives[@]}")
     echo "$log"
     (cd "$dist" && sha256sum --check SHA256SUMS)
-    [ "$(wc -l <"$dist/SHA256SUMS")" -eq 3 ]
+    [ "$(wc -l <"$dist/SHA256SUMS")" -eq 6 ]
     [ "$(grep '^  | ## ' <<<"$log")" = "$(grep "^## $version " CHANGELOG.md | sed 's/^/  | /')" ]
 
-    local wrong="must hold the three archives of $version and nothing else"
-    for i in 0 1 2; do
+    local wrong="must hold the six archives of $version and nothing else"
+    for i in "${!archives[@]}"; do
         fails_saying "$wrong" publish_stand_ins "v$version" "$dist" \
             "${archives[@]:0:i}" "${archives[@]:i+1}"
     done

@@ -40,9 +40,9 @@ namespace Orv
 
     public static class Pill
     {
-        // orv_fail_pill_view of <orv/pill_c.h>.
+        // orv_fail_pill_view of <orv/pill_c.h>; internal for the test, which pins its layout.
         [StructLayout(LayoutKind.Sequential)]
-        private struct View
+        internal struct View
         {
             public int Kind;
             public IntPtr Message; public UIntPtr MessageSize;

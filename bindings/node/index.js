@@ -27,8 +27,8 @@ function load() {
 }
 
 const library = load();
-// orv_fail_pill_view of <orv/pill_c.h>.
-koffi.struct('orv_fail_pill_view', {
+// orv_fail_pill_view of <orv/pill_c.h>; exported for the tests, which pin its layout.
+export const View = koffi.struct('orv_fail_pill_view', {
   kind: 'int32', message: 'void *', message_size: 'size_t', action_label: 'void *',
   action_label_size: 'size_t', deep_link: 'void *', deep_link_size: 'size_t', dismissable: 'uint8',
   reserved: 'uint8',

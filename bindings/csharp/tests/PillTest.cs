@@ -1,7 +1,8 @@
 // The C# binding against the shared library, on the cases of bindings/tests/cases.tsv, whose
-// path is the first argument. Prints each failure and "N passed, N failed"; exits 1 on a failure.
+// path is the first argument; compiled into one assembly with Pill.cs. Prints each failure and "N passed, N failed"; exits 1 on a failure.
 using System;
 using System.IO;
+using System.Runtime.InteropServices;
 using Orv;
 
 static class PillTest
@@ -34,6 +35,10 @@ static class PillTest
         try { Pill.SelectFailPill(true, null, null, true); Expect(false, "a null micState is refused"); }
         catch (ArgumentNullException e) { Expect(e.ParamName == "micState", "a null micState is refused, named"); }
         Expect(System.Text.RegularExpressions.Regex.IsMatch(Pill.LibraryVersion, @"^\d+\.\d+\.\d+$"), "the version");
+
+        string[] fields = { "Message", "MessageSize", "ActionLabel", "ActionLabelSize", "DeepLink", "DeepLinkSize", "Dismissable", "Reserved" };
+        string layout = Marshal.SizeOf(typeof(Pill.View)) + " " + string.Join(" ", Array.ConvertAll(fields, f => Marshal.OffsetOf(typeof(Pill.View), f)));
+        Expect(layout == "64 8 16 24 32 40 48 56 57", $"the declared layout is the header's: {layout}");
 
         Console.WriteLine($"{passed} passed, {failed} failed");
         return failed == 0 ? 0 : 1;

@@ -2,7 +2,8 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { test } from 'node:test';
-import { FailKind, libraryVersion, selectFailPill } from '../index.js';
+import koffi from 'koffi';
+import { FailKind, libraryVersion, selectFailPill, View } from '../index.js';
 
 const cases = fs.readFileSync(new URL('../../tests/cases.tsv', import.meta.url), 'utf8')
   .split('\n').filter((line) => line && !line.startsWith('#')).map((line) => {
@@ -30,6 +31,13 @@ test('bad input is a TypeError naming it', () => {
     [[true, 'active', null, 'yes'], 'steamVrRunning']]) {
     assert.throws(() => selectFailPill(...args), { name: 'TypeError', message: new RegExp(named) });
   }
+});
+
+test('the declared layout is the header\'s', () => {
+  const fields = ['message', 'message_size', 'action_label', 'action_label_size', 'deep_link',
+    'deep_link_size', 'dismissable', 'reserved'];
+  assert.deepEqual([koffi.sizeof(View), ...fields.map((field) => koffi.offsetof(View, field))],
+    [64, 8, 16, 24, 32, 40, 48, 56, 57]);
 });
 
 test('the version and the kinds', () => {

@@ -1,4 +1,5 @@
 """The Python binding against the shared library, on the cases of bindings/tests/cases.tsv."""
+import ctypes
 import sys
 import unittest
 from pathlib import Path
@@ -36,6 +37,12 @@ class SelectFailPillTest(unittest.TestCase):
                                  ((True, "active", None, "yes"), "steam_vr_running")):
             with self.subTest(named), self.assertRaisesRegex(TypeError, named):
                 orv_pill.select_fail_pill(*arguments)
+
+    def test_declared_layout_is_the_headers(self):
+        view = orv_pill._View  # pylint: disable=protected-access
+        self.assertEqual([ctypes.sizeof(view)] + [getattr(view, name).offset for name in (
+            "message", "message_size", "action_label", "action_label_size", "deep_link",
+            "deep_link_size", "dismissable", "reserved")], [64, 8, 16, 24, 32, 40, 48, 56, 57])
 
     def test_version_and_kinds(self):
         self.assertRegex(orv_pill.library_version(), r"^\d+\.\d+\.\d+$")

@@ -85,6 +85,27 @@ pub fn select_fail_pill(driver_loaded: bool, mic_state: &str, error: Option<&str
     }
 }
 
+#[cfg(test)]
+mod tests {
+    #[test]
+    fn declared_layout_is_the_headers() {
+        let view = std::mem::MaybeUninit::<super::View>::uninit();
+        let base = view.as_ptr() as usize;
+        // SAFETY: only the fields' addresses are taken; nothing is read.
+        let offsets = unsafe {
+            let v = view.as_ptr();
+            [std::ptr::addr_of!((*v).message) as usize, std::ptr::addr_of!((*v).message_size) as usize,
+             std::ptr::addr_of!((*v).action_label) as usize,
+             std::ptr::addr_of!((*v).action_label_size) as usize,
+             std::ptr::addr_of!((*v).deep_link) as usize,
+             std::ptr::addr_of!((*v).deep_link_size) as usize,
+             std::ptr::addr_of!((*v).dismissable) as usize, std::ptr::addr_of!((*v).reserved) as usize]
+        };
+        assert_eq!(std::mem::size_of::<super::View>(), 64);
+        assert_eq!(offsets.map(|offset| offset - base), [8, 16, 24, 32, 40, 48, 56, 57]);
+    }
+}
+
 /// The version of the library linked in, as "major.minor.patch".
 pub fn library_version() -> String {
     // SAFETY: a function of no arguments.
