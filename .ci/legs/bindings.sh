@@ -21,6 +21,12 @@ bindings() {
     cmake --build "$work/build-static"
     cmake --install "$work/build-static" --prefix "$work/static"
     local shared=$work/shared/share/orv_pill/bindings static=$work/static/share/orv_pill/bindings
+    local version manifest
+    version=$(tools/version)
+    for manifest in python/pyproject.toml rust/Cargo.toml node/package.json csharp/Orv.Pill.csproj; do
+        grep -qE "(version\"?: |version = |<Version>)\"?$version\b" "bindings/$manifest" ||
+            { echo "bindings/$manifest does not give the version $version" >&2; return 1; }
+    done
 
     python3 -m unittest discover -s "$shared/python/tests" -v
     (cd "$shared/node" && npm ci --no-audit --no-fund --loglevel=error && node --test test/)
