@@ -29,7 +29,8 @@ expect_exports() {
     printf 'exports:\n%s\n' "$exports"
     [ "$exports" = "orv::selectFailPill(orv::DriverStatus const&, orv::CaptureStatus const&, bool)
 orv_pill_version
-orv_select_fail_pill" ] || { echo "expected only the C++ selection and the C interface" >&2; return 1; }
+orv_select_fail_pill" ] ||
+        { echo "expected only the C++ selection and the C interface" >&2; return 1; }
 }
 
 # Builds tests/consumer in <folder> in <configuration> (may be empty), with find_package from

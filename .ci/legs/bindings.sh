@@ -5,8 +5,8 @@
 # the static one for Rust), tested there by its own language's runner on the one table of cases,
 # bindings/tests/cases.tsv; and README's example in each language, as README shows it, printing
 # the pill, also from copies that pip and npm made elsewhere. Nothing of the checkout is on any
-# path, and no variable names the library. C# is compiled by Mono's mcs, with the library beside the program, as Orv.Pill.csproj
-# puts it; the .csproj itself, for dotnet, is only read here.
+# path, and no variable names the library. C# is compiled by Mono's mcs, with the library beside
+# the program, as Orv.Pill.csproj puts it; the .csproj itself, for dotnet, is only read here.
 bindings() {
     local work=$PWD/out/ci/bindings expected
     expected="Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]"
@@ -23,13 +23,15 @@ bindings() {
     local shared=$work/shared/share/orv_pill/bindings static=$work/static/share/orv_pill/bindings
     local version manifest
     version=$(tools/version)
-    for manifest in python/pyproject.toml rust/Cargo.toml node/package.json csharp/Orv.Pill.csproj; do
+    for manifest in python/pyproject.toml rust/Cargo.toml node/package.json \
+        csharp/Orv.Pill.csproj; do
         grep -qE "(version\"?: |version = |<Version>)\"?$version\b" "bindings/$manifest" ||
             { echo "bindings/$manifest does not give the version $version" >&2; return 1; }
     done
 
     python3 -m unittest discover -s "$shared/python/tests" -v
-    (cd "$shared/node" && npm ci --no-audit --no-fund --loglevel=error && node --test test/)
+    (cd "$shared/node" && npm ci --no-audit --no-fund --loglevel=error &&
+        node --test test/orv-pill.test.js)
     CARGO_TARGET_DIR=$work/cargo cargo test --offline --manifest-path "$static/rust/Cargo.toml"
     cp -L "$work/shared/lib/liborv_pill.so" "$work/csharp/"
     mcs -langversion:7.2 -warnaserror "-out:$work/csharp/PillTest.exe" "$shared/csharp/Pill.cs" \

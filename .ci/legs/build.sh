@@ -56,7 +56,8 @@ linux_shared() {
     archive=$(echo out/shared/orv_pill-*-Linux-*-shared.tar.gz)
     rm -rf "$work" && mkdir -p "$work"
     (cd "$work" && cmake -E tar xf "$OLDPWD/$archive")
-    python3 -m unittest discover -s "$work/$(basename "$archive" .tar.gz)/share/orv_pill/bindings/python/tests"
+    python3 -m unittest discover \
+        -s "$work/$(basename "$archive" .tar.gz)/share/orv_pill/bindings/python/tests"
 
     local library=out/shared/pill/liborv_pill.so version
     version=$(tools/version)

@@ -2,10 +2,11 @@
 # standard libraries and build systems, and Debug and Release installed into one prefix.
 # shellcheck shell=bash
 
-# The library installed static and shared: README's C snippet exactly as README shows it; g++, and Meson's C++ and C projects, through pkg-config; a C-only CMake project; and C++
-# consumers of another standard library ABI, which must fail to link, naming that ABI, while their
-# C twins run. A C program needs no C++ runtime flag for the static library. And <orv/pill.h>
-# before C++17: one error, which says why.
+# The library installed static and shared: README's C snippet exactly as README shows it; g++,
+# and Meson's C++ and C projects, through pkg-config; a C-only CMake project; and C++ consumers of
+# another standard library ABI, which must fail to link, naming that ABI, while their C twins run.
+# No C program needs a C++ runtime flag for the static library. And <orv/pill.h> before C++17:
+# one error, which says why.
 other_consumers() {
     local work=$PWD/out/ci/consumers expected kind compiler twins abi flags
     expected="Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]"

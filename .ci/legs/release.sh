@@ -2,9 +2,10 @@
 # shellcheck shell=bash
 
 # The release archives, unpacked: each holds the license and changelog, the bindings and a
-# self-test that passes, and a consumer finds the library there with find_package. The Windows one serves a
-# mingw-w64 project with HACKING.md's toolchain file; its program needs mingw-w64's runtime DLLs,
-# which Wine finds on WINEPATH. The zip's program also runs alone, taken into an empty folder.
+# self-test that passes, and a consumer finds the library there with find_package. The Windows one
+# serves a mingw-w64 project with HACKING.md's toolchain file; its program needs mingw-w64's
+# runtime DLLs, which Wine finds on WINEPATH. The zip's program also runs alone, taken into an
+# empty folder.
 release_archives() {
     local preset version
     version=$(tools/version)
@@ -35,8 +36,8 @@ release_archives() {
     consume "$work/linux-consumer" "$linux" Release
     # Each archive's orv_pill.pc serves a C program where the archive was unpacked, naming that
     # folder and no other.
-    local expected="Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]"
-    local flags
+    local flags expected
+    expected="Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]"
     doc_snippet README.md c >"$work/readme.c"
     read -ra flags < <(PKG_CONFIG_PATH=$linux/lib/pkgconfig pkg-config --cflags --libs orv_pill)
     [[ ${flags[0]} == -I$linux/* ]] || { echo "orv_pill.pc gives ${flags[*]}" >&2; return 1; }
