@@ -108,11 +108,12 @@ static const struct {
 };
 
 int main(void) {
+    const int is64Bit = sizeof(void*) == 8;
     int failures = 0;
     for (size_t i = 0; i < sizeof kValues / sizeof kValues[0]; ++i) {
         failures += expect(kValues[i].actual == kValues[i].expected, kValues[i].name, "value");
     }
-    for (size_t i = 0; i < sizeof kLayout / sizeof kLayout[0] && sizeof(void*) == 8; ++i) {
+    for (size_t i = 0; i < sizeof kLayout / sizeof kLayout[0] && is64Bit; ++i) {
         failures +=
             expect(kLayout[i].offset == kLayout[i].expectedOffset, kLayout[i].name, "offset");
         failures += expect(kLayout[i].size == kLayout[i].expectedSize, kLayout[i].name, "size");

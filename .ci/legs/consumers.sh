@@ -54,6 +54,7 @@ other_consumers() {
 
 # Debug and Release installed into one prefix: both libraries stay, a Debug consumer links the
 # Debug one, and every other consumer (Release, RelWithDebInfo, no build type) the Release one.
+# A C program links the Debug library too with no C++ runtime.
 debug_and_release() {
     local prefix=out/ci/one-prefix build_type
     rm -rf "$prefix" out/ci/one-prefix-consumers
@@ -66,6 +67,10 @@ debug_and_release() {
             "$prefix/lib/pkgconfig/orv_pill.pc"
     done
     ls "$prefix"/lib/liborv_pill.a "$prefix"/lib/liborv_pilld.a
+    doc_snippet README.md c >out/ci/one-prefix-readme.c
+    cc out/ci/one-prefix-readme.c -I "$prefix/include" "$prefix/lib/liborv_pilld.a" \
+        -o out/ci/one-prefix-c
+    out/ci/one-prefix-c
     local config folder expected linked
     for config in Debug Release RelWithDebInfo ""; do
         folder=out/ci/one-prefix-consumers/${config:-none}
