@@ -15,9 +15,15 @@ namespace Orv
     /// <summary>One failure notice; an empty ActionLabel and DeepLink mean no action.</summary>
     public sealed class FailPill : IEquatable<FailPill>
     {
+        /// <exception cref="ArgumentNullException">A text is null; an empty one means none.</exception>
         public FailPill(FailKind kind, string message, string actionLabel, string deepLink, bool dismissable, bool reserved)
         {
-            Kind = kind; Message = message; ActionLabel = actionLabel; DeepLink = deepLink; Dismissable = dismissable; Reserved = reserved;
+            Kind = kind;
+            Message = message ?? throw new ArgumentNullException(nameof(message));
+            ActionLabel = actionLabel ?? throw new ArgumentNullException(nameof(actionLabel));
+            DeepLink = deepLink ?? throw new ArgumentNullException(nameof(deepLink));
+            Dismissable = dismissable;
+            Reserved = reserved;
         }
 
         public FailKind Kind { get; }
