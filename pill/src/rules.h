@@ -56,7 +56,8 @@ struct Generic {
 // Tries the rules in order and hands the first pill that matches to `make`, whose result it
 // returns; with no match, it returns `none`. `error` is an optional text (std::optional of a
 // std::string or a string_view), empty or absent when there is none. It is read only once its
-// rule is reached: read up front, it made the driver pills 2.5% dearer than the plain selection.
+// rule is reached: read up front, it made the driver pills up to 5% dearer than the plain
+// selection.
 template <typename Error, typename Result, typename Make>
 Result select(bool driverLoaded, std::string_view micState, const Error& error, bool steamVrRunning,
               Result none, Make make) {
