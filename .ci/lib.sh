@@ -2,6 +2,11 @@
 # here takes what it needs as arguments and leaves nothing behind in a global.
 # shellcheck shell=bash
 
+# What each example and consumer program prints: the MicPermission pill, on one line.
+# shellcheck disable=SC2034 # read by the leg files
+readonly MIC_PERMISSION_LINE="Mic access blocked [Open Windows mic settings -> \
+ms-settings:privacy-microphone]"
+
 # Configures, builds and tests the preset <name>.
 configure_build_test() {
     cmake --preset "$1"
@@ -31,6 +36,16 @@ expect_exports() {
 orv_pill_version
 orv_select_fail_pill" ] ||
         { echo "expected only the C++ selection and the C interface" >&2; return 1; }
+}
+
+# Builds the library and orv-selftest in <folder> (the selftest preset, with any further configure
+# options) and installs them into <prefix>.
+install_prefix() {
+    local folder=$1 prefix=$2
+    shift 2
+    cmake --preset selftest -B "$folder" "$@"
+    cmake --build "$folder"
+    cmake --install "$folder" --prefix "$prefix"
 }
 
 # Builds tests/consumer in <folder> in <configuration> (may be empty), with find_package from

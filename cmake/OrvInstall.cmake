@@ -13,9 +13,8 @@ install(TARGETS orv_pill
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT orv_pill_runtime
     INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 # A mingw-w64 DLL's .def and the import library that Visual Studio's linker takes (pill/).
-if(MINGW AND ORV_PILL_SHARED)
-    set(orv_pill_import "$<TARGET_LINKER_FILE_DIR:orv_pill>/$<TARGET_FILE_BASE_NAME:orv_pill>")
-    install(FILES "${orv_pill_import}.def" "${orv_pill_import}.lib"
+if(ORV_PILL_MSVC_IMPORT)
+    install(FILES "${ORV_PILL_MSVC_IMPORT}.def" "${ORV_PILL_MSVC_IMPORT}.lib"
         DESTINATION ${CMAKE_INSTALL_LIBDIR}
         COMPONENT orv_pill_development)
 endif()
@@ -45,8 +44,9 @@ install(FILES "${PROJECT_BINARY_DIR}/orv_pill-$<CONFIG>.pc"
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
     RENAME orv_pill.pc
     COMPONENT orv_pill_development)
-# The bindings for Python, Node, Rust and C#, with their tests and the cases they share: each finds
-# the library by this prefix's layout, from share/orv_pill/bindings/<language>.
+# The bindings for Python, Node, Rust and C#, with their tests and the cases they share, in
+# share/orv_pill/bindings/<language>: the Rust and C# ones find the library by this prefix's
+# layout, the Python and Node ones beside themselves (below).
 install(DIRECTORY bindings/
     DESTINATION ${CMAKE_INSTALL_DATADIR}/orv_pill/bindings
     COMPONENT orv_pill_development

@@ -8,18 +8,14 @@
 # path, and no variable names the library. C# is compiled by Mono's mcs, with the library beside
 # the program, as Orv.Pill.csproj puts it; the .csproj itself, for dotnet, is only read here.
 bindings() {
-    local work=$PWD/out/ci/bindings expected
-    expected="Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]"
-    command -v cargo >/dev/null || PATH=$HOME/.cargo/bin:$PATH
+    local work=$PWD/out/ci/bindings expected=$MIC_PERMISSION_LINE
     rm -rf "$work" && mkdir -p "$work"/{readme-node,readme-rust/src,csharp}
     # README's command, into a prefix of this leg's own; and the static library for Rust.
     doc_snippet README.md install-shared |
         sed "s|/opt/orv|$work/shared|; s|build/shared|$work/build-shared|g" \
         >"$work/install.sh"
     bash -e "$work/install.sh"
-    cmake --preset selftest -B "$work/build-static"
-    cmake --build "$work/build-static"
-    cmake --install "$work/build-static" --prefix "$work/static"
+    install_prefix "$work/build-static" "$work/static"
     local shared=$work/shared/share/orv_pill/bindings static=$work/static/share/orv_pill/bindings
     local version manifest
     version=$(tools/version)

@@ -50,17 +50,15 @@ s.bind(("127.0.0.1", 0)); s.listen(); print(s.getsockname()[1], flush=True); tim
 # changes only with the major version; packed under a name of its own, whose Python binding, once
 # unpacked elsewhere, finds the library beside itself.
 linux_shared() {
+    local library=out/shared/pill/liborv_pill.so version archive work=out/ci/shared-archive
+    version=$(tools/version)
     configure_build_test shared
     cpack --preset shared
-    local archive work=out/ci/shared-archive
-    archive=$(echo out/shared/orv_pill-*-Linux-*-shared.tar.gz)
+    archive=$(echo "out/shared/orv_pill-$version-Linux-"*-shared.tar.gz)
     rm -rf "$work" && mkdir -p "$work"
     (cd "$work" && cmake -E tar xf "$OLDPWD/$archive")
     python3 -m unittest discover \
         -s "$work/$(basename "$archive" .tar.gz)/share/orv_pill/bindings/python/tests"
-
-    local library=out/shared/pill/liborv_pill.so version
-    version=$(tools/version)
     expect_exports "$(nm -D --defined-only "$library" | sed -n 's/^[0-9a-f]* [TW] //p' | c++filt)"
     readelf -d "$library" | grep -F "Library soname: [liborv_pill.so.${version%%.*}]"
 }

@@ -8,14 +8,12 @@
 # No C program needs a C++ runtime flag for the static library. And <orv/pill.h> before C++17:
 # one error, which says why.
 other_consumers() {
-    local work=$PWD/out/ci/consumers expected kind compiler twins abi flags
-    expected="Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]"
+    local work=$PWD/out/ci/consumers expected=$MIC_PERMISSION_LINE
+    local kind compiler twins abi flags
     rm -rf "$work" && mkdir -p "$work"
     doc_snippet README.md c >"$work/readme.c"
     for kind in OFF ON; do
-        cmake --preset selftest -B "$work/build-$kind" -DBUILD_SHARED_LIBS=$kind
-        cmake --build "$work/build-$kind"
-        cmake --install "$work/build-$kind" --prefix "$work/$kind"
+        install_prefix "$work/build-$kind" "$work/$kind" -DBUILD_SHARED_LIBS=$kind
         export PKG_CONFIG_PATH=$work/$kind/lib/pkgconfig
         read -ra flags < <(pkg-config --cflags --libs orv_pill)
         g++ tests/consumer/main.cpp -o "$work/cxx" "${flags[@]}"
@@ -59,9 +57,7 @@ debug_and_release() {
     local prefix=out/ci/one-prefix build_type
     rm -rf "$prefix" out/ci/one-prefix-consumers
     for build_type in Debug Release; do
-        cmake --preset selftest -B "out/ci/$build_type" "-DCMAKE_BUILD_TYPE=$build_type"
-        cmake --build "out/ci/$build_type"
-        cmake --install "out/ci/$build_type" --prefix "$prefix"
+        install_prefix "out/ci/$build_type" "$prefix" "-DCMAKE_BUILD_TYPE=$build_type"
         # orv_pill.pc names the library of the configuration installed last.
         grep -Fx "Libs: -L\${libdir} -lorv_pill$([ $build_type = Release ] || echo d)" \
             "$prefix/lib/pkgconfig/orv_pill.pc"
@@ -70,7 +66,7 @@ debug_and_release() {
     doc_snippet README.md c >out/ci/one-prefix-readme.c
     cc out/ci/one-prefix-readme.c -I "$prefix/include" "$prefix/lib/liborv_pilld.a" \
         -o out/ci/one-prefix-c
-    out/ci/one-prefix-c
+    [ "$(out/ci/one-prefix-c)" = "$MIC_PERMISSION_LINE" ]
     local config folder expected linked
     for config in Debug Release RelWithDebInfo ""; do
         folder=out/ci/one-prefix-consumers/${config:-none}

@@ -30,14 +30,12 @@ release_archives() {
     # archive's layout.
     ls -d "$linux"/share/orv_pill/bindings/{python,node,rust,csharp,tests} \
         "$windows"/share/orv_pill/bindings/{python,node,rust,csharp,tests}
-    command -v cargo >/dev/null || PATH=$HOME/.cargo/bin:$PATH
     CARGO_TARGET_DIR=$PWD/$work/cargo cargo test --offline -q \
         --manifest-path "$linux/share/orv_pill/bindings/rust/Cargo.toml"
     consume "$work/linux-consumer" "$linux" Release
     # Each archive's orv_pill.pc serves a C program where the archive was unpacked, naming that
     # folder and no other.
-    local flags expected
-    expected="Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]"
+    local flags expected=$MIC_PERMISSION_LINE
     doc_snippet README.md c >"$work/readme.c"
     read -ra flags < <(PKG_CONFIG_PATH=$linux/lib/pkgconfig pkg-config --cflags --libs orv_pill)
     [[ ${flags[0]} == -I$linux/* ]] || { echo "orv_pill.pc gives ${flags[*]}" >&2; return 1; }

@@ -26,7 +26,7 @@ windows_dll() {
     tools/with-wine ctest --preset mingw-shared
     cpack --preset mingw-shared
     local zip work=out/ci/visual-studio-abi unpacked
-    zip=$(echo out/mingw-shared/orv_pill-*-win64-mingw-shared.zip)
+    zip=out/mingw-shared/orv_pill-$(tools/version)-win64-mingw-shared.zip
     rm -rf "$work" && mkdir -p "$work"
     (cd "$work" && cmake -E tar xf "$OLDPWD/$zip")
     unpacked=$work/$(basename "$zip" .zip)
@@ -35,8 +35,7 @@ windows_dll() {
     lld-link /entry:start /subsystem:console /nodefaultlib "/out:$work/program.exe" \
         "$work/program.obj" "$unpacked/lib/orv_pill.lib" /usr/x86_64-w64-mingw32/lib/libkernel32.a
     cp "$unpacked/bin/liborv_pill.dll" "$work/"
-    [ "$(tools/with-wine wine "$work/program.exe")" = \
-        "Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]" ]
+    [ "$(tools/with-wine wine "$work/program.exe")" = "$MIC_PERMISSION_LINE" ]
     fails_saying "a Wine server already runs" tools/with-wine tools/with-wine true
 }
 

@@ -69,13 +69,14 @@ namespace Orv
         {
             if (micState == null) throw new ArgumentNullException(nameof(micState));
             byte[] mic = Encoding.UTF8.GetBytes(micState);
+            byte[] errorBytes = error == null ? null : Encoding.UTF8.GetBytes(error);
             // Pinned until the texts are copied, since a Generic message points into it.
-            GCHandle errorBytes = GCHandle.Alloc(error == null ? null : Encoding.UTF8.GetBytes(error), GCHandleType.Pinned);
+            GCHandle pinned = GCHandle.Alloc(errorBytes, GCHandleType.Pinned);
             try
             {
-                int size = error == null ? 0 : ((byte[])errorBytes.Target).Length;
-                int result = Select(driverLoaded ? (byte)1 : (byte)0, mic, (UIntPtr)mic.Length, error == null ? IntPtr.Zero : errorBytes.AddrOfPinnedObject(),
-                                    (UIntPtr)size, steamVrRunning ? (byte)1 : (byte)0, out View view);
+                IntPtr errorPointer = errorBytes == null ? IntPtr.Zero : pinned.AddrOfPinnedObject();
+                int result = Select(driverLoaded ? (byte)1 : (byte)0, mic, (UIntPtr)mic.Length, errorPointer,
+                                    (UIntPtr)(errorBytes?.Length ?? 0), steamVrRunning ? (byte)1 : (byte)0, out View view);
                 if (result == 0) return null;
                 if (result != 1) throw new InvalidOperationException($"orv_select_fail_pill returned {result}");
                 return new FailPill((FailKind)view.Kind, Text(view.Message, view.MessageSize), Text(view.ActionLabel, view.ActionLabelSize),
@@ -83,7 +84,7 @@ namespace Orv
             }
             finally
             {
-                errorBytes.Free();
+                pinned.Free();
             }
         }
 
