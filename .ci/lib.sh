@@ -27,15 +27,26 @@ fails_saying() {
     echo "failed, as it should, saying: $message"
 }
 
-# The exports of a shared library or DLL, one a line, must be the two interfaces and nothing else.
+# The exports of a shared library or DLL, one a line, must be the C interface and nothing else.
 expect_exports() {
     local exports
     exports=$(LC_ALL=C sort <<<"$1")
     printf 'exports:\n%s\n' "$exports"
-    [ "$exports" = "orv::selectFailPill(orv::DriverStatus const&, orv::CaptureStatus const&, bool)
-orv_pill_version
-orv_select_fail_pill" ] ||
-        { echo "expected only the C++ selection and the C interface" >&2; return 1; }
+    [ "$exports" = "orv_pill_version
+orv_select_fail_pill" ] || { echo "expected only the C interface" >&2; return 1; }
+}
+
+# The library files given must define no C++ name; a static one must call nothing either. NM
+# names another nm, such as mingw-w64's.
+expect_c_only() {
+    local file nm=${NM:-nm}
+    for file; do
+        ! "$nm" --defined-only "$file" | grep -E ' _Z' ||
+            { echo "$file defines a C++ name" >&2; return 1; }
+        [[ $file != *.a ]] || ! "$nm" --undefined-only "$file" | grep -q ' U ' ||
+            { "$nm" --undefined-only "$file" >&2; echo "$file calls out" >&2; return 1; }
+        echo "$file: C names only"
+    done
 }
 
 # Builds the library and orv-selftest in <folder> (the selftest preset, with any further configure

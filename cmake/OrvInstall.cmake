@@ -23,10 +23,12 @@ install(DIRECTORY pill/include/orv "${PROJECT_BINARY_DIR}/include/orv"
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
     COMPONENT orv_pill_development)
 # orv_pill.pc, for pkg-config and Meson: it finds the prefix from its own folder and names the
-# library of the configuration installed. It names no C++ runtime: a C program calls only the C
-# interface, which needs none, and a C++ program links its own.
+# library of the configuration installed. The static and the shared build write the same file, so
+# that one prefix holds both, installed in either order: where both lie, the linker takes the
+# shared library, which the program then finds through the rpath. The library is C and needs no
+# runtime beside the C one, so the file names none, for plain and --static alike.
 file(RELATIVE_PATH orv_pill_pc_to_prefix "/p/${CMAKE_INSTALL_LIBDIR}/pkgconfig" /p)
-if(ORV_PILL_SHARED AND NOT WIN32)
+if(NOT WIN32)
     set(orv_pill_rpath " -Wl,-rpath,\${libdir}")
 endif()
 file(GENERATE OUTPUT "${PROJECT_BINARY_DIR}/orv_pill-$<CONFIG>.pc" CONTENT "\
@@ -44,30 +46,6 @@ install(FILES "${PROJECT_BINARY_DIR}/orv_pill-$<CONFIG>.pc"
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
     RENAME orv_pill.pc
     COMPONENT orv_pill_development)
-# The bindings for Python, Node, Rust and C#, with their tests and the cases they share, in
-# share/orv_pill/bindings/<language>: the Rust and C# ones find the library by this prefix's
-# layout, the Python and Node ones beside themselves (below).
-install(DIRECTORY bindings/
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/orv_pill/bindings
-    COMPONENT orv_pill_development
-    PATTERN node_modules EXCLUDE
-    PATTERN target EXCLUDE
-    PATTERN Cargo.lock EXCLUDE
-    PATTERN __pycache__ EXCLUDE)
-# A shared library is also put beside the Python and Node bindings, which find it there after pip
-# or npm has copied them elsewhere: under the name they look for first, its soname on Linux.
-if(ORV_PILL_SHARED)
-    set(orv_pill_name "$<TARGET_SONAME_FILE_NAME:orv_pill>")
-    if(WIN32)
-        set(orv_pill_name "$<TARGET_FILE_NAME:orv_pill>")
-    endif()
-    foreach(binding IN ITEMS python/orv_pill node)
-        install(FILES "$<TARGET_FILE:orv_pill>"
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/orv_pill/bindings/${binding}
-            RENAME "${orv_pill_name}"
-            COMPONENT orv_pill_runtime)
-    endforeach()
-endif()
 install(FILES LICENSE CHANGELOG.md
     DESTINATION ${CMAKE_INSTALL_DOCDIR}
     COMPONENT orv_pill_runtime)
@@ -83,9 +61,16 @@ if(ORV_PILL_BUILD_SELFTEST)
     endif()
 endif()
 
+# Named by the library's kind, so that a static and a shared install share the prefix; the package
+# config picks one of them.
+if(ORV_PILL_SHARED)
+    set(orv_pill_kind shared)
+else()
+    set(orv_pill_kind static)
+endif()
 install(EXPORT orv_pill_targets
     NAMESPACE orv::
-    FILE orv_pillTargets.cmake
+    FILE orv_pill-${orv_pill_kind}-targets.cmake
     DESTINATION ${ORV_PILL_INSTALL_CMAKEDIR}
     COMPONENT orv_pill_development)
 # The platform and, on Windows, the compiler family the library was built for: the package config
@@ -95,7 +80,7 @@ set(ORV_PILL_BUILT_FOR "${_orv_pill_platform}")
 configure_package_config_file(cmake/orv_pillConfig.cmake.in
     "${PROJECT_BINARY_DIR}/orv_pillConfig.cmake"
     INSTALL_DESTINATION ${ORV_PILL_INSTALL_CMAKEDIR})
-# Any 1.x satisfies a request for 1.y with y <= x; the architecture must match.
+# Any 2.x satisfies a request for 2.y with y <= x; the architecture must match.
 write_basic_package_version_file("${PROJECT_BINARY_DIR}/orv_pillConfigVersion.cmake"
     COMPATIBILITY SameMajorVersion)
 install(FILES

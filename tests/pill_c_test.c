@@ -1,60 +1,32 @@
-/* The C interface, from C: the fixed layout and values that other languages declare again by
- * number, each pill's exact texts, sizes and NULs, the Generic message that views the caller's
- * bytes, the arguments that cannot be read, and a result without a pill, which leaves the record
- * untouched. Prints each failure and exits 1 on any. */
+/* The C interface, from C: every case of tests/cases.tsv, whose path is the first argument, with
+ * each pill's exact texts, sizes and NULs and the Generic message that views the caller's bytes;
+ * the fixed layout and values that other languages declare again by number; the arguments that
+ * cannot be read; and a result without a pill, which leaves the record untouched. Prints each
+ * failure and "N passed, N failed"; exits 1 on a failure. */
 #include "orv/pill_c.h"
 
 #include <stddef.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
-/* Each pill, by its kind; Generic's message is the caller's error itself, so it is NULL here. */
-static const orv_fail_pill_view kPills[] = {
-    {0, NULL, 0, "", 0, "", 0, 1, 0},
-    {1, "Mic access blocked", 0, "Open Windows mic settings", 0, "ms-settings:privacy-microphone",
-     0, 1, 0},
-    {2, "Driver not installed -- run installer or enable in SteamVR", 0, "Open SteamVR", 0,
-     "steam://rungameid/250820", 0, 0, 0},
-    {3, "SteamVR not running", 0, "", 0, "", 0, 0, 0},
-    {4, NULL, 0, NULL, 0, NULL, 0, 0, 0}, /* no pill has the kind 4 */
-    {5, "Microphone disconnected -- reconnect to resume detection", 0, "", 0, "", 0, 1, 0},
-};
-
-static const char kBusy[] = "Capture device busy";
 /* What a record is filled with before each call, to see whether the call wrote it. */
 enum { kUntouched = 0xA5 };
 
-/* The inputs, with each text's size, then the result and, for a pill, its kind. */
-static const struct {
-    const char* name;
-    uint8_t loaded, running;
-    const char* mic;
-    size_t mic_size;
-    const char* error;
-    size_t error_size;
-    int result, kind;
-} kCases[] = {
-    {"DriverNotLoaded", 0, 1, "active", 6, NULL, 0, ORV_PILL_SELECTED, 2},
-    {"SteamVRNotRunning", 0, 0, "permission_denied", 17, kBusy, 19, ORV_PILL_SELECTED, 3},
-    {"MicPermission, any nonzero flag", 7, 0, "permission_denied", 17, kBusy, 19, ORV_PILL_SELECTED,
-     1},
-    {"DeviceRemoved", 1, 1, "missing", 7, NULL, 0, ORV_PILL_SELECTED, 5},
-    {"a word is its size, not up to a NUL", 1, 1, "missing ", 7, NULL, 0, ORV_PILL_SELECTED, 5},
-    {"Generic, NULL word of size 0", 1, 1, NULL, 0, kBusy, 19, ORV_PILL_SELECTED, 0},
-    {"Generic, the error is its size", 1, 1, "active", 6, kBusy, 7, ORV_PILL_SELECTED, 0},
-    {"healthy", 1, 0, "active", 6, NULL, 0, ORV_PILL_NONE, 0},
-    {"an empty error is none", 1, 1, "active", 6, kBusy, 0, ORV_PILL_NONE, 0},
-    {"a word of another size", 1, 1, "missing", 6, NULL, 0, ORV_PILL_NONE, 0},
-    {"mic_state NULL with a size", 1, 1, NULL, 1, NULL, 0, ORV_PILL_INVALID_ARGUMENT, 0},
-    {"error NULL with a size", 0, 1, "active", 6, NULL, 1, ORV_PILL_INVALID_ARGUMENT, 0},
-};
+/* The checks so far. */
+typedef struct Tally {
+    int passed;
+    int failed;
+} Tally;
 
-/* Prints the failure unless the check holds; returns 1 for a failure, 0 otherwise. */
-static int expect(int holds, const char* name, const char* what) {
-    if (!holds) {
-        (void)fprintf(stderr, "FAIL: %s: %s\n", name, what);
+/* Counts the check, and prints it when it fails. */
+static void expect(Tally* tally, int holds, const char* name, const char* what) {
+    if (holds) {
+        ++tally->passed;
+        return;
     }
-    return !holds;
+    ++tally->failed;
+    (void)fprintf(stderr, "FAIL: %s: %s\n", name, what);
 }
 
 /* Whether every byte of the record, padding included, still holds the fill pattern. */
@@ -68,13 +40,138 @@ static int isUntouched(const orv_fail_pill_view* pill) {
     return 1;
 }
 
-/* A fixed text: exactly the expected bytes, its size without the NUL that follows them. */
-static int isText(const char* text, size_t size, const char* expected) {
-    return text != NULL && size == strlen(expected) && memcmp(text, expected, size + 1) == 0;
+/* A text the selection wrote: exactly the expected bytes; a fixed text is followed by a NUL. */
+static int isText(const char* text, size_t size, const char* expected, size_t expectedSize,
+                  int fixed) {
+    return text != NULL && size == expectedSize && memcmp(text, expected, size) == 0 &&
+           (!fixed || text[size] == '\0');
+}
+
+/* A field of the table, decoded in place: \0 \t \n \r \\ escapes, and \*N at the end repeats
+ * everything before it N times in all, into memory of its own, which `*field` then points to and
+ * the caller frees. Returns the text's size. */
+static size_t decode(char** field) {
+    char* text = *field;
+    size_t size = 0;
+    for (const char* at = text; *at != '\0'; ++at) {
+        if (*at != '\\' || at[1] == '\0') {
+            text[size++] = *at;
+            continue;
+        }
+        ++at;
+        if (*at == '*') {
+            const size_t times = (size_t)strtoul(at + 1, NULL, 10);
+            char* repeated = malloc(size * times + 1);
+            if (repeated == NULL) {
+                return size; /* a text too short, which its check then reports */
+            }
+            for (size_t i = 0; i < times; ++i) {
+                memcpy(repeated + i * size, text, size);
+            }
+            *field = repeated;
+            return size * times;
+        }
+        text[size++] = (char)(*at == '0'   ? '\0'
+                              : *at == 't' ? '\t'
+                              : *at == 'n' ? '\n'
+                              : *at == 'r' ? '\r'
+                                           : *at);
+    }
+    return size;
+}
+
+/* The whole file at `path`, ending in a NUL; NULL when it cannot be read. */
+static char* readFile(const char* path) {
+    FILE* file = fopen(path, "rb");
+    char* text = NULL;
+    size_t size = 0;
+    size_t got = 0;
+    do {
+        char* larger = file != NULL ? realloc(text, size + 65536 + 1) : NULL;
+        if (larger == NULL) {
+            free(text);
+            text = NULL;
+            break;
+        }
+        text = larger;
+        got = fread(text + size, 1, 65536, file);
+        size += got;
+        text[size] = '\0';
+    } while (got > 0);
+    if (file != NULL) {
+        (void)fclose(file);
+    }
+    return text;
+}
+
+/* Splits the line at `*at` into its tab-separated fields, in place, and moves `*at` to the next
+ * line. Returns the number of fields, at most `count`. */
+static size_t splitLine(char** at, char** fields, size_t count) {
+    size_t n = 0;
+    char* end = strchr(*at, '\n');
+    if (end != NULL) {
+        *end = '\0';
+    }
+    for (char* field = *at; field != NULL && n < count; ++n) {
+        fields[n] = field;
+        field = strchr(field, '\t');
+        if (field != NULL) {
+            *field++ = '\0';
+        }
+    }
+    *at = end != NULL ? end + 1 : *at + strlen(*at);
+    return n;
+}
+
+/* Checks that `pill` is the one the line `f` of the table expects. */
+static void checkPill(Tally* tally, char** f, const orv_fail_pill_view* pill, const char* error,
+                      size_t errorSize) {
+    const char* name = f[0];
+    const long kind = strtol(f[5], NULL, 10);
+    const size_t messageSize = decode(&f[6]);
+    const size_t labelSize = decode(&f[7]);
+    const size_t linkSize = decode(&f[8]);
+    expect(tally, pill->kind == kind, name, "kind");
+    expect(tally,
+           kind == ORV_FAIL_KIND_GENERIC
+               ? pill->message == error && pill->message_size == errorSize
+               : isText(pill->message, pill->message_size, f[6], messageSize, 1),
+           name, "message");
+    expect(tally, isText(pill->action_label, pill->action_label_size, f[7], labelSize, 1), name,
+           "action label");
+    expect(tally, isText(pill->deep_link, pill->deep_link_size, f[8], linkSize, 1), name,
+           "deep link");
+    expect(tally, pill->dismissable == (strcmp(f[9], "true") == 0) && pill->reserved == 0, name,
+           "flags");
+}
+
+/* Runs the line `f` of the table, of ten fields. */
+static void runCase(Tally* tally, char** f) {
+    char* const fields[10] = {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9]};
+    const size_t micSize = decode(&f[2]);
+    const int hasError = strcmp(f[3], "-") != 0;
+    const size_t errorSize = hasError ? decode(&f[3]) : 0;
+    const char* error = hasError ? f[3] : NULL;
+    const int expectPill = strcmp(f[5], "-") != 0;
+    orv_fail_pill_view pill;
+    memset(&pill, kUntouched, sizeof pill);
+    const int result = orv_select_fail_pill(strcmp(f[1], "true") == 0, f[2], micSize, error,
+                                            errorSize, strcmp(f[4], "true") == 0, &pill);
+    expect(tally, result == (expectPill ? ORV_PILL_SELECTED : ORV_PILL_NONE), f[0], "result");
+    if (expectPill) {
+        checkPill(tally, f, &pill, error, errorSize);
+    } else {
+        expect(tally, isUntouched(&pill), f[0], "pill written");
+    }
+    for (size_t i = 0; i < 10; ++i) {
+        if (f[i] != fields[i]) {
+            free(f[i]);
+        }
+    }
 }
 
 /* The contract by number: each constant's value, and on a 64-bit target each field's offset and
- * size and the record's size, as the bindings declare them. */
+ * size and the record's size, as other languages' foreign-function layers declare them. */
 #define MEMBER_SIZE(name) sizeof(((orv_fail_pill_view*)0)->name)
 #define FIELD(name, offset, size) \
     { #name, offsetof(orv_fail_pill_view, name), offset, MEMBER_SIZE(name), size }
@@ -107,48 +204,60 @@ static const struct {
     {"the record", 0, 0, sizeof(orv_fail_pill_view), 64},
 };
 
-int main(void) {
+int main(int argc, char** argv) {
+    Tally counts = {0, 0};
+    Tally* const tally = &counts;
+    char* table = argc == 2 ? readFile(argv[1]) : NULL;
+    if (table == NULL) {
+        (void)fputs("FAIL: usage: orv_pill_c_test <path of cases.tsv>, a file it can read\n",
+                    stderr);
+        return 1;
+    }
+    for (char* at = table; *at != '\0';) {
+        char* fields[10];
+        if (*at == '#' || *at == '\n') {
+            (void)splitLine(&at, fields, 1);
+        } else if (splitLine(&at, fields, 10) == 10) {
+            runCase(tally, fields);
+        } else {
+            expect(tally, 0, fields[0], "a line of ten fields");
+        }
+    }
+    free(table);
+
     const int is64Bit = sizeof(void*) == 8;
-    int failures = 0;
     for (size_t i = 0; i < sizeof kValues / sizeof kValues[0]; ++i) {
-        failures += expect(kValues[i].actual == kValues[i].expected, kValues[i].name, "value");
+        expect(tally, kValues[i].actual == kValues[i].expected, kValues[i].name, "value");
     }
     for (size_t i = 0; i < sizeof kLayout / sizeof kLayout[0] && is64Bit; ++i) {
-        failures +=
-            expect(kLayout[i].offset == kLayout[i].expectedOffset, kLayout[i].name, "offset");
-        failures += expect(kLayout[i].size == kLayout[i].expectedSize, kLayout[i].name, "size");
+        expect(tally, kLayout[i].offset == kLayout[i].expectedOffset, kLayout[i].name, "offset");
+        expect(tally, kLayout[i].size == kLayout[i].expectedSize, kLayout[i].name, "size");
     }
-    for (size_t i = 0; i < sizeof kCases / sizeof kCases[0]; ++i) {
-        const char* name = kCases[i].name;
-        const orv_fail_pill_view* expected = &kPills[kCases[i].kind];
-        orv_fail_pill_view pill;
-        memset(&pill, kUntouched, sizeof pill);
-        const int result =
-            orv_select_fail_pill(kCases[i].loaded, kCases[i].mic, kCases[i].mic_size,
-                                 kCases[i].error, kCases[i].error_size, kCases[i].running, &pill);
-        failures += expect(result == kCases[i].result, name, "result");
-        if (kCases[i].result != ORV_PILL_SELECTED) {
-            failures += expect(isUntouched(&pill), name, "pill written");
-            continue;
-        }
-        failures += expect(pill.kind == expected->kind, name, "kind");
-        failures += expect(
-            expected->message != NULL
-                ? isText(pill.message, pill.message_size, expected->message)
-                : pill.message == kCases[i].error && pill.message_size == kCases[i].error_size,
-            name, "message");
-        failures +=
-            expect(isText(pill.action_label, pill.action_label_size, expected->action_label), name,
-                   "action label");
-        failures += expect(isText(pill.deep_link, pill.deep_link_size, expected->deep_link), name,
-                           "deep link");
-        failures +=
-            expect(pill.dismissable == expected->dismissable && pill.reserved == 0, name, "flags");
-    }
-    failures +=
-        expect(orv_select_fail_pill(1, "active", 6, NULL, 0, 1, NULL) == ORV_PILL_INVALID_ARGUMENT,
-               "pill NULL", "result");
-    failures +=
-        expect(orv_pill_version() == ORV_PILL_VERSION, "orv_pill_version", "ORV_PILL_VERSION");
-    return failures == 0 ? 0 : 1;
+    /* The arguments that cannot be read: nothing is written. */
+    orv_fail_pill_view pill;
+    memset(&pill, kUntouched, sizeof pill);
+    expect(tally,
+           orv_select_fail_pill(1, NULL, 1, NULL, 0, 1, &pill) == ORV_PILL_INVALID_ARGUMENT &&
+               isUntouched(&pill),
+           "mic_state NULL with a size", "refused");
+    expect(tally,
+           orv_select_fail_pill(0, "active", 6, NULL, 1, 1, &pill) == ORV_PILL_INVALID_ARGUMENT &&
+               isUntouched(&pill),
+           "error NULL with a size", "refused");
+    expect(tally,
+           orv_select_fail_pill(1, "active", 6, NULL, 0, 1, NULL) == ORV_PILL_INVALID_ARGUMENT,
+           "pill NULL", "refused");
+    /* A word is its size, not up to a NUL; a NULL word of size 0 is the empty word; any nonzero
+     * flag is true. */
+    expect(tally,
+           orv_select_fail_pill(1, "missing!", 7, NULL, 0, 1, &pill) == ORV_PILL_SELECTED &&
+               pill.kind == ORV_FAIL_KIND_DEVICE_REMOVED,
+           "a word of 7 bytes", "DeviceRemoved");
+    expect(tally,
+           orv_select_fail_pill(7, NULL, 0, "x", 1, 0, &pill) == ORV_PILL_SELECTED &&
+               pill.kind == ORV_FAIL_KIND_GENERIC,
+           "a NULL word and the flag 7", "Generic");
+    expect(tally, orv_pill_version() == ORV_PILL_VERSION, "orv_pill_version", "ORV_PILL_VERSION");
+    (void)printf("%d passed, %d failed\n", counts.passed, counts.failed);
+    return counts.failed == 0 ? 0 : 1;
 }

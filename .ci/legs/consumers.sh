@@ -3,13 +3,13 @@
 # shellcheck shell=bash
 
 # The library installed static and shared: README's C snippet exactly as README shows it; g++,
-# and Meson's C++ and C projects, through pkg-config; a C-only CMake project; and C++ consumers of
-# another standard library ABI, which must fail to link, naming that ABI, while their C twins run.
-# No C program needs a C++ runtime flag for the static library. And <orv/pill.h> before C++17:
-# one error, which says why.
+# and Meson's C++ and C projects, through pkg-config; a C-only CMake project; and C++ programs
+# built against libc++ and against libstdc++'s old string, which include the same header and get
+# every case of the table right. No C program needs a C++ runtime flag. And <orv/pill.h> before
+# C++17: one error, which says why.
 other_consumers() {
     local work=$PWD/out/ci/consumers expected=$MIC_PERMISSION_LINE
-    local kind compiler twins abi flags
+    local kind compiler twins flags
     rm -rf "$work" && mkdir -p "$work"
     doc_snippet README.md c >"$work/readme.c"
     for kind in OFF ON; do
@@ -32,11 +32,11 @@ other_consumers() {
             $compiler "$work/readme.c" -x none -o "$work/c" "${flags[@]}"
             [ "$("$work/c")" = "$expected" ] || { echo "$compiler: $("$work/c")" >&2; return 1; }
         done
-        for abi in "abi_libcxx clang++ -std=c++17 -stdlib=libc++" \
-            "abi_libstdcxx_old_string g++ -D_GLIBCXX_USE_CXX11_ABI=0"; do
+        for compiler in "clang++ -std=c++17 -stdlib=libc++" "g++ -D_GLIBCXX_USE_CXX11_ABI=0"; do
+            echo "$compiler, every case:"
             # shellcheck disable=SC2086 # the compiler is a command and its flags
-            fails_saying "undefined reference to \`orv::${abi%% *}::selectFailPill(" ${abi#* } \
-                tests/consumer/main.cpp -o "$work/cxx" "${flags[@]}"
+            $compiler tests/pill_cases.cpp -o "$work/cases" "${flags[@]}"
+            "$work/cases" tests/cases.tsv
         done
     done
     read -ra flags < <(pkg-config --cflags orv_pill)
@@ -50,6 +50,44 @@ other_consumers() {
     done
 }
 
+# The static and the shared library installed into one prefix, in either order: the installed
+# files define no C++ name, and the static one calls nothing; README's C program through pkg-config,
+# plain and --static, prints the pill; and a CMake consumer links the static library, or the
+# shared one when it sets BUILD_SHARED_LIBS.
+both_kinds() {
+    local work=$PWD/out/ci/both-kinds order kind prefix static shared flags linked expected
+    rm -rf "$work" && mkdir -p "$work"
+    for kind in static shared; do
+        cmake --preset selftest -B "$work/build-$kind" \
+            "-DBUILD_SHARED_LIBS=$([ $kind = shared ] && echo ON || echo OFF)"
+        cmake --build "$work/build-$kind"
+    done
+    doc_snippet README.md c >"$work/readme.c"
+    for order in "static shared" "shared static"; do
+        prefix=$work/prefix-${order// /-}
+        for kind in $order; do cmake --install "$work/build-$kind" --prefix "$prefix"; done
+        expect_c_only "$prefix/lib/liborv_pill.a" "$prefix/lib/liborv_pill.so"
+        for static in "" --static; do
+            read -ra flags < <(PKG_CONFIG_PATH=$prefix/lib/pkgconfig \
+                pkg-config $static --cflags --libs orv_pill)
+            cc "$work/readme.c" -o "$work/c" "${flags[@]}"
+            [ "$(cd / && "$work/c")" = "$MIC_PERMISSION_LINE" ]
+            echo "installed $order, pkg-config ${static:-plain}: the pill"
+        done
+        for shared in OFF ON; do
+            consume "$work/consumer-$shared" "$prefix" Release -DBUILD_SHARED_LIBS=$shared \
+                -DCMAKE_VERBOSE_MAKEFILE=ON >"$work/consumer.log" ||
+                { cat "$work/consumer.log"; return 1; }
+            expected=liborv_pill.a
+            [ $shared = OFF ] || expected=liborv_pill.so
+            linked=$(grep -oE 'liborv_pill\.(a|so)\b' "$work/consumer.log" | sort -u | xargs)
+            echo "installed $order, a consumer with BUILD_SHARED_LIBS=$shared links $linked"
+            [ "$linked" = "$expected" ] || { echo "expected $expected" >&2; return 1; }
+            rm -rf "$work/consumer-$shared"
+        done
+    done
+}
+
 # Debug and Release installed into one prefix: both libraries stay, a Debug consumer links the
 # Debug one, and every other consumer (Release, RelWithDebInfo, no build type) the Release one.
 # A C program links the Debug library too with no C++ runtime.
@@ -59,7 +97,8 @@ debug_and_release() {
     for build_type in Debug Release; do
         install_prefix "out/ci/$build_type" "$prefix" "-DCMAKE_BUILD_TYPE=$build_type"
         # orv_pill.pc names the library of the configuration installed last.
-        grep -Fx "Libs: -L\${libdir} -lorv_pill$([ $build_type = Release ] || echo d)" \
+        grep -Fx "Libs: -L\${libdir} -lorv_pill$([ $build_type = Release ] || echo d)\
+ -Wl,-rpath,\${libdir}" \
             "$prefix/lib/pkgconfig/orv_pill.pc"
     done
     ls "$prefix"/lib/liborv_pill.a "$prefix"/lib/liborv_pilld.a
@@ -81,5 +120,6 @@ debug_and_release() {
     done
 }
 
-leg consumers "other languages and build systems" other_consumers
+leg consumers "other languages, standard libraries and build systems" other_consumers
+leg both-kinds "static and shared library in one prefix, either order" both_kinds
 leg one-prefix "Debug and Release in one prefix" debug_and_release

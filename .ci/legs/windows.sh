@@ -8,9 +8,10 @@ windows() {
     cmake --build --preset mingw
     rm -rf out/wine out/ci/home && mkdir -p out/ci/home
     HOME=$PWD/out/ci/home ctest --preset mingw
+    NM=x86_64-w64-mingw32-nm expect_c_only out/mingw/pill/liborv_pill.a
 }
 
-# The DLL, through tools/with-wine: it must export the two interfaces alone, link no runtime DLL
+# The DLL, through tools/with-wine: it must export the C interface alone, define no C++ name, link no runtime DLL
 # that a bare Windows lacks, and pack under a name of its own, with an import library that a
 # program of Visual Studio's ABI links against (clang and lld-link here) and runs with, under Wine.
 # And a second tools/with-wine, started inside the first, must say why it stops.
@@ -19,7 +20,8 @@ windows_dll() {
     cmake --build --preset mingw-shared
     local dll=out/mingw-shared/bin/liborv_pill.dll imports
     expect_exports "$(x86_64-w64-mingw32-objdump -p "$dll" |
-        sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/s/^\s*\[ *[0-9]*\] //p' | c++filt)"
+        sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/s/^\s*\[ *[0-9]*\] //p')"
+    NM=x86_64-w64-mingw32-nm expect_c_only "$dll"
     imports=$(x86_64-w64-mingw32-objdump -p "$dll" | sed -n 's/^\s*DLL Name: //p' | sort | xargs)
     [ "$imports" = "KERNEL32.dll msvcrt.dll" ] ||
         { echo "$dll imports $imports, not only KERNEL32.dll and msvcrt.dll" >&2; return 1; }

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <optional>
 
-static_assert(ORV_PILL_VERSION_MAJOR == 1, "the version macros reach a consumer");
+static_assert(ORV_PILL_VERSION_MAJOR == 2, "the version macros reach a consumer");
 
 int main() {
     orv::DriverStatus driver;

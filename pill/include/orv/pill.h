@@ -3,9 +3,11 @@
 // microphone capture side's status and whether SteamVR is running.
 //
 // Everything here is a plain value: records with public members, copied and moved member by
-// member. The header needs C++17 and nothing beyond the standard library. <orv/pill_config.h>,
-// which it includes, gives the library's version as ORV_PILL_VERSION_MAJOR, _MINOR and _PATCH.
-// C, and any language that calls C, use <orv/pill_c.h> instead.
+// member. The header needs C++17 and nothing beyond the standard library, and the selection is
+// inline: a C++ program needs none of the library's compiled code, and no standard library type
+// crosses into a binary built with another. It includes <orv/pill_c.h>, the same selection for C,
+// whose macros name the texts, and <orv/pill_config.h>, which gives the library's version as
+// ORV_PILL_VERSION_MAJOR, _MINOR and _PATCH.
 #ifndef ORV_PILL_H
 #define ORV_PILL_H
 
@@ -17,23 +19,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "orv/pill_c.h"
 #include "orv/pill_config.h"
-
-// A program of another C++ standard library ABI than the library's names the records and the
-// selection apart, so that it fails to link, naming the ABI it wanted, instead of corrupting
-// memory. The default ABIs (libstdc++'s new string, Visual Studio Release, mingw-w64 on msvcrt)
-// keep 1.0's. NOLINTBEGIN(cppcoreguidelines-macro-usage)
-#if defined(_LIBCPP_VERSION)
-#define ORV_PILL_ABI_TAG abi_libcxx
-#elif defined(__GLIBCXX__) && !_GLIBCXX_USE_CXX11_ABI
-#define ORV_PILL_ABI_TAG abi_libstdcxx_old_string
-#elif defined(_MSC_VER) && defined(_ITERATOR_DEBUG_LEVEL) && _ITERATOR_DEBUG_LEVEL != 0
-#define ORV_PILL_ABI_TAG abi_msvc_debug_iterators
-#elif defined(__MINGW32__) && defined(_UCRT)
-#define ORV_PILL_ABI_TAG abi_mingw_ucrt
-#endif
-// NOLINTEND(cppcoreguidelines-macro-usage)
 
 namespace orv {
 
@@ -50,10 +39,6 @@ enum class FailKind : std::int32_t {
     // The microphone is missing. No kind has the value 4.
     DeviceRemoved = 5,
 };
-
-#ifdef ORV_PILL_ABI_TAG
-inline namespace ORV_PILL_ABI_TAG {
-#endif
 
 // One failure notice for the status display.
 struct FailPill {
@@ -117,13 +102,47 @@ struct CaptureStatus {
 // Every input yields a result. The function is pure and safe to call from several threads at
 // once. The empty result allocates nothing; building a pill may throw std::bad_alloc, in which
 // case nothing is returned and nothing leaks.
-[[nodiscard]] ORV_PILL_API std::optional<FailPill> selectFailPill(const DriverStatus& driver,
-                                                                  const CaptureStatus& capture,
-                                                                  bool steamVrRunning);
+[[nodiscard]] inline std::optional<FailPill> selectFailPill(const DriverStatus& driver,
+                                                            const CaptureStatus& capture,
+                                                            bool steamVrRunning) {
+    // The driver rules come first: without the driver nothing the capture side says matters.
+    if (!driver.loaded) {
+        if (steamVrRunning) {
+            return FailPill{FailKind::DriverNotLoaded,
+                            ORV_PILL_DRIVER_NOT_LOADED_MESSAGE,
+                            ORV_PILL_DRIVER_NOT_LOADED_ACTION_LABEL,
+                            ORV_PILL_DRIVER_NOT_LOADED_DEEP_LINK,
+                            false,
+                            false};
+        }
+        return FailPill{FailKind::SteamVRNotRunning,
+                        ORV_PILL_STEAMVR_NOT_RUNNING_MESSAGE,
+                        "",
+                        "",
+                        false,
+                        false};
+    }
+    // The microphone's state word outranks the capture side's free-text error. string_view's ==
+    // compares the sizes before any byte, so a word of another size costs one comparison.
+    const std::string_view micState = capture.micState;
+    if (micState == ORV_PILL_WORD_PERMISSION_DENIED) {
+        return FailPill{FailKind::MicPermission,
+                        ORV_PILL_MIC_PERMISSION_MESSAGE,
+                        ORV_PILL_MIC_PERMISSION_ACTION_LABEL,
+                        ORV_PILL_MIC_PERMISSION_DEEP_LINK,
+                        true,
+                        false};
+    }
+    if (micState == ORV_PILL_WORD_MISSING) {
+        return FailPill{
+            FailKind::DeviceRemoved, ORV_PILL_DEVICE_REMOVED_MESSAGE, "", "", true, false};
+    }
+    if (capture.error && !capture.error->empty()) {
+        return FailPill{FailKind::Generic, *capture.error, "", "", true, false};
+    }
+    return std::nullopt;
+}
 
-#ifdef ORV_PILL_ABI_TAG
-}  // namespace ORV_PILL_ABI_TAG
-#endif
 }  // namespace orv
 
 #endif  // C++17

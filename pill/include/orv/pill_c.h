@@ -1,6 +1,7 @@
-/* The failure pill selection for C and any language that calls C (C#, Python, Rust, Node): the
- * rules and texts of orv::selectFailPill in <orv/pill.h>, with fixed-width arguments and a record
- * of pointers and sizes, whatever standard library the caller uses. C99 and later, and C++.
+/* The failure pill selection for C and any language that calls C: the rules and texts of
+ * orv::selectFailPill in <orv/pill.h>, with fixed-width arguments and a record of pointers and
+ * sizes. C99 and later, and C++. The library that defines it is C, so any caller links it, whatever
+ * standard library the caller uses.
  *
  * Nothing is allocated. A pill's fixed texts are static: they live as long as the process and end
  * in a NUL that their size leaves out; an empty one is such an empty string, never NULL. A Generic
@@ -23,13 +24,30 @@ extern "C" {
 #endif
 
 /* The values of orv_fail_pill_view's `kind`, those of orv::FailKind; no kind is 4. The values
- * and results here are macros, so that their types are the fields' and functions' own fixed ones.
+ * and results here are macros, so that their types are the fields' and functions' own fixed ones;
+ * so are the texts, which C and C++ take alike.
  * NOLINTBEGIN(cppcoreguidelines-macro-usage, modernize-macro-to-enum) */
 #define ORV_FAIL_KIND_GENERIC 0             /* the capture side's own failure text */
 #define ORV_FAIL_KIND_MIC_PERMISSION 1      /* the microphone is blocked by the system */
 #define ORV_FAIL_KIND_DRIVER_NOT_LOADED 2   /* driver not loaded, SteamVR running */
 #define ORV_FAIL_KIND_STEAMVR_NOT_RUNNING 3 /* driver not loaded, SteamVR not running */
 #define ORV_FAIL_KIND_DEVICE_REMOVED 5      /* the microphone is missing */
+
+/* The two words of the microphone's state that are failures; every other word means none. */
+#define ORV_PILL_WORD_PERMISSION_DENIED "permission_denied"
+#define ORV_PILL_WORD_MISSING "missing"
+
+/* Every text that a pill of the selection carries, but a Generic pill's message, which is the
+ * capture side's own. A pill without an action has an empty label and link. */
+#define ORV_PILL_DRIVER_NOT_LOADED_MESSAGE \
+    "Driver not installed -- run installer or enable in SteamVR"
+#define ORV_PILL_DRIVER_NOT_LOADED_ACTION_LABEL "Open SteamVR"
+#define ORV_PILL_DRIVER_NOT_LOADED_DEEP_LINK "steam://rungameid/250820"
+#define ORV_PILL_STEAMVR_NOT_RUNNING_MESSAGE "SteamVR not running"
+#define ORV_PILL_MIC_PERMISSION_MESSAGE "Mic access blocked"
+#define ORV_PILL_MIC_PERMISSION_ACTION_LABEL "Open Windows mic settings"
+#define ORV_PILL_MIC_PERMISSION_DEEP_LINK "ms-settings:privacy-microphone"
+#define ORV_PILL_DEVICE_REMOVED_MESSAGE "Microphone disconnected -- reconnect to resume detection"
 
 /* What orv_select_fail_pill returns. */
 #define ORV_PILL_SELECTED 1 /* a pill, written to *pill */
