@@ -1,8 +1,7 @@
 # The legs that prove the release: the archives, unpacked and used, and the publishing step, dry.
 # shellcheck shell=bash
 
-# The release archives, unpacked: each holds the license and changelog, the bindings and a
-# self-test that passes, and a consumer finds the library there with find_package. The Windows one
+# The release archives, unpacked: each holds the license and changelog and a self-test that passes, and a consumer finds the library there with find_package. The Windows one
 # serves a mingw-w64 project with HACKING.md's toolchain file; its program needs mingw-w64's
 # runtime DLLs, which Wine finds on WINEPATH. The zip's program also runs alone, taken into an
 # empty folder.
@@ -26,12 +25,6 @@ release_archives() {
 
     cmake "-DPROGRAM=$linux/bin/orv-selftest" "-DOUTPUT_NAME=$work/linux" -DEXPECT=pass \
         -P tests/expect_output.cmake
-    # The bindings come along; the Rust one links the archive's static library, found by the
-    # archive's layout.
-    ls -d "$linux"/share/orv_pill/bindings/{python,node,rust,csharp,tests} \
-        "$windows"/share/orv_pill/bindings/{python,node,rust,csharp,tests}
-    CARGO_TARGET_DIR=$PWD/$work/cargo cargo test --offline -q \
-        --manifest-path "$linux/share/orv_pill/bindings/rust/Cargo.toml"
     consume "$work/linux-consumer" "$linux" Release
     # Each archive's orv_pill.pc serves a C program where the archive was unpacked, naming that
     # folder and no other.
@@ -77,9 +70,10 @@ publish_stand_ins() {
     tools/publish --dry-run "$tag" "$folder"
 }
 
-# What the release workflow's publish job does, dry, on stand-ins named as the six archives:
-# the assets listed, with checksums that hold, and the version's own CHANGELOG section, alone, as
-# the notes. Refused: a folder that lacks any one archive or holds a stray file, and another tag.
+# What the release workflow's publish job does, dry, on stand-ins named as the six archives and
+# four packages: the assets listed, with checksums that hold, and the version's own CHANGELOG
+# section, alone, as the notes. Refused: a folder that lacks any one file or holds a stray one, and
+# another tag.
 publish_dry_run() {
     local dist=out/ci/dist log i version
     version=$(tools/version)
@@ -88,13 +82,15 @@ publish_dry_run() {
         archives+=("orv_pill-$version-Linux-x86_64-glibc2.36$kind.tar.gz"
             "orv_pill-$version-win64-mingw$kind.zip" "orv_pill-$version-win64-msvc$kind.zip")
     done
+    archives+=("orv_pill-$version-py3-none-any.whl" "orv-pill-$version.tgz"
+        "orv-pill-$version.crate" "Orv.Pill.$version.nupkg")
     log=$(publish_stand_ins "v$version" "$dist" "${archives[@]}")
     echo "$log"
     (cd "$dist" && sha256sum --check SHA256SUMS)
-    [ "$(wc -l <"$dist/SHA256SUMS")" -eq 6 ]
+    [ "$(wc -l <"$dist/SHA256SUMS")" -eq 10 ]
     [ "$(grep '^  | ## ' <<<"$log")" = "$(grep "^## $version " CHANGELOG.md | sed 's/^/  | /')" ]
 
-    local wrong="must hold the six archives of $version and nothing else"
+    local wrong="must hold the six archives and four packages of $version and nothing else"
     for i in "${!archives[@]}"; do
         fails_saying "$wrong" publish_stand_ins "v$version" "$dist" \
             "${archives[@]:0:i}" "${archives[@]:i+1}"

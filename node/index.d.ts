@@ -1,12 +1,12 @@
-// The declarations of orv-pill: the failure pill selection of orv_pill for Node.
+// The declarations of orv-pill: the failure pill of the status display, for Node.
 
-/** What a pill is about; the values are orv::FailKind's. */
+/** What a pill is about. The values are fixed: callers may store or transmit them. */
 export declare const FailKind: Readonly<{
   Generic: 0; MicPermission: 1; DriverNotLoaded: 2; SteamVRNotRunning: 3; DeviceRemoved: 5;
 }>;
 export type FailKind = (typeof FailKind)[keyof typeof FailKind];
 
-/** One failure notice; an empty actionLabel and deepLink mean no action. */
+/** One failure notice, frozen; an empty actionLabel and deepLink mean no action. */
 export interface FailPill {
   readonly kind: FailKind;
   readonly message: string;
@@ -20,5 +20,5 @@ export interface FailPill {
 export declare function selectFailPill(driverLoaded: boolean, micState: string,
   error: string | null | undefined, steamVrRunning: boolean): FailPill | null;
 
-/** The version of the library that answers, as "major.minor.patch". */
+/** This package's version, "major.minor.patch". */
 export declare function libraryVersion(): string;

@@ -1,0 +1,82 @@
+// The failure pill of the status display, for Node: selectFailPill picks at most one failure
+// pill, the one short notice that the display shows when something stands in the application's
+// way, from the driver side's status, the microphone capture side's status and whether SteamVR is
+// running.
+
+/** What a pill is about. The values are fixed: callers may store or transmit them. */
+export const FailKind = Object.freeze({
+  /** The capture side reported a failure in its own words. */
+  Generic: 0,
+  /** The system blocks the application's access to the microphone. */
+  MicPermission: 1,
+  /** The driver is not loaded although SteamVR is running. */
+  DriverNotLoaded: 2,
+  /** The driver is not loaded and SteamVR is not running. */
+  SteamVRNotRunning: 3,
+  /** The microphone is missing. No kind has the value 4. */
+  DeviceRemoved: 5,
+});
+
+// The pills whose texts never change, shared and frozen, so that === tells them apart too.
+const driverNotLoaded = Object.freeze({
+  kind: FailKind.DriverNotLoaded,
+  message: 'Driver not installed -- run installer or enable in SteamVR',
+  actionLabel: 'Open SteamVR',
+  deepLink: 'steam://rungameid/250820',
+  dismissable: false,
+  reserved: false,
+});
+const steamVrNotRunning = Object.freeze({
+  kind: FailKind.SteamVRNotRunning, message: 'SteamVR not running', actionLabel: '', deepLink: '',
+  dismissable: false, reserved: false,
+});
+const micPermission = Object.freeze({
+  kind: FailKind.MicPermission,
+  message: 'Mic access blocked',
+  actionLabel: 'Open Windows mic settings',
+  deepLink: 'ms-settings:privacy-microphone',
+  dismissable: true,
+  reserved: false,
+});
+const deviceRemoved = Object.freeze({
+  kind: FailKind.DeviceRemoved,
+  message: 'Microphone disconnected -- reconnect to resume detection',
+  actionLabel: '',
+  deepLink: '',
+  dismissable: true,
+  reserved: false,
+});
+
+function check(name, value, type) {
+  if (typeof value !== type) throw new TypeError(`${name} must be a ${type}, not ${typeof value}`);
+}
+
+/**
+ * The one pill to show, or null when the display shows no failure. The rules, in order: the
+ * driver not loaded gives DriverNotLoaded while SteamVR runs and SteamVRNotRunning otherwise; then
+ * micState 'permission_denied' gives MicPermission and 'missing' DeviceRemoved, matched exactly;
+ * then an error that is not empty gives Generic, with the error as its message, unchanged. Every
+ * pill is frozen. Throws a TypeError for an argument of the wrong type (error may be null or
+ * undefined).
+ */
+export function selectFailPill(driverLoaded, micState, error, steamVrRunning) {
+  check('driverLoaded', driverLoaded, 'boolean');
+  check('micState', micState, 'string');
+  if (error !== null && error !== undefined) check('error', error, 'string');
+  check('steamVrRunning', steamVrRunning, 'boolean');
+  if (!driverLoaded) return steamVrRunning ? driverNotLoaded : steamVrNotRunning;
+  if (micState === 'permission_denied') return micPermission;
+  if (micState === 'missing') return deviceRemoved;
+  if (error) {
+    return Object.freeze({
+      kind: FailKind.Generic, message: error, actionLabel: '', deepLink: '', dismissable: true,
+      reserved: false,
+    });
+  }
+  return null;
+}
+
+/** This package's version, "major.minor.patch". */
+export function libraryVersion() {
+  return '2.0.0';
+}

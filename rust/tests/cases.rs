@@ -1,0 +1,42 @@
+//! The Rust port on the project's table of cases (tests/cases.tsv).
+use orv_pill::{select_fail_pill, FailKind, FailPill};
+
+/// A field of the table as the text it stands for (its escapes are described in the table).
+fn decode(field: &str) -> String {
+    let mut text = String::new();
+    let mut chars = field.chars();
+    while let Some(c) = chars.next() {
+        match (c, chars.clone().next()) {
+            ('\\', Some('*')) => return text.repeat(chars.as_str()[1..].parse().unwrap()),
+            ('\\', Some(code)) => {
+                chars.next();
+                text.push(match code { '0' => '\0', 't' => '\t', 'n' => '\n', 'r' => '\r', _ => code });
+            }
+            _ => text.push(c),
+        }
+    }
+    text
+}
+
+#[test]
+fn cases() {
+    let path = concat!(env!("CARGO_MANIFEST_DIR"), "/../tests/cases.tsv");
+    let table = std::env::var("ORV_PILL_CASES").unwrap_or_else(|_| path.to_string());
+    let table = std::fs::read_to_string(table).expect("the table of cases");
+    let kinds = [FailKind::Generic, FailKind::MicPermission, FailKind::DriverNotLoaded,
+                 FailKind::SteamVRNotRunning, FailKind::DeviceRemoved];
+    let mut count = 0;
+    for line in table.lines().filter(|line| !line.is_empty() && !line.starts_with('#')) {
+        let f: Vec<&str> = line.split('\t').collect();
+        let expected = kinds.into_iter().find(|kind| (*kind as i32).to_string() == f[5]).map(
+            |kind| FailPill { kind, message: decode(f[6]), action_label: decode(f[7]),
+                              deep_link: decode(f[8]), dismissable: f[9] == "true",
+                              reserved: false });
+        let error = Some(f[3]).filter(|error| *error != "-").map(decode);
+        assert_eq!(select_fail_pill(f[1] == "true", &decode(f[2]), error.as_deref(),
+                                    f[4] == "true"), expected, "{}", f[0]);
+        count += 1;
+    }
+    assert!(count > 30);
+}
+
