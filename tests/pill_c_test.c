@@ -147,7 +147,8 @@ static void checkPill(Tally* tally, char** f, const orv_fail_pill_view* pill, co
 
 /* Runs the line `f` of the table, of ten fields. */
 static void runCase(Tally* tally, char** f) {
-    char* const fields[10] = {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9]};
+    char* fields[10]; /* the fields as read, to free those that decode() replaced */
+    memcpy(fields, f, sizeof fields);
     const size_t micSize = decode(&f[2]);
     const int hasError = strcmp(f[3], "-") != 0;
     const size_t errorSize = hasError ? decode(&f[3]) : 0;
@@ -213,17 +214,20 @@ int main(int argc, char** argv) {
                     stderr);
         return 1;
     }
+    int cases = 0;
     for (char* at = table; *at != '\0';) {
         char* fields[10];
         if (*at == '#' || *at == '\n') {
             (void)splitLine(&at, fields, 1);
         } else if (splitLine(&at, fields, 10) == 10) {
             runCase(tally, fields);
+            ++cases;
         } else {
             expect(tally, 0, fields[0], "a line of ten fields");
         }
     }
     free(table);
+    expect(tally, cases > 0, argv[1], "holds cases");
 
     const int is64Bit = sizeof(void*) == 8;
     for (size_t i = 0; i < sizeof kValues / sizeof kValues[0]; ++i) {

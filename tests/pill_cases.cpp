@@ -3,12 +3,12 @@
 //   orv_pill_cases <path of cases.tsv>
 // Each case runs twice, once with the records filled as the status sources usually fill them and
 // once with every member the selection does not read set against that. Prints each failure and
-// "N passed, N failed"; exits 1 on a failure. A plain program, so that a consumer built against
-// another standard library (libc++, libstdc++'s old string) runs it too.
+// "N passed, N failed"; exits 1 on a failure, or when it read no case. A plain program, so that a
+// consumer built against another standard library (libc++, libstdc++'s old string) runs it too.
 #include <cstddef>
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,12 +54,11 @@ struct Case {
 };
 
 std::vector<Case> readCases(const char* path) {
+    std::vector<Case> cases;
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         std::cerr << "FAIL: cannot read " << path << '\n';
-        std::exit(1);
     }
-    std::vector<Case> cases;
     std::string line;
     while (std::getline(file, line)) {
         if (line.empty() || line[0] == '#') {
@@ -95,6 +94,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: orv_pill_cases <path of cases.tsv>\n";
         return 1;
     }
+    const char* const path = *std::next(argv);
     int passed = 0;
     int failed = 0;
     const auto expect = [&](bool holds, const Case& row, const char* what) {
@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
             std::cerr << "FAIL: " << row.name << ": " << what << '\n';
         }
     };
-    for (const Case& row : readCases(argv[1])) {
+    for (const Case& row : readCases(path)) {
         orv::DriverStatus driver{row.loaded, !row.loaded, "", 0};
         orv::CaptureStatus capture{"idle", row.error, row.micState};
         expect(orv::selectFailPill(driver, capture, row.steamVrRunning) == row.expected, row,

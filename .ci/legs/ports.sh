@@ -31,7 +31,7 @@ python_port() {
     version=$(tools/version)
     wheel=orv_pill-$version-py3-none-any.whl
     rm -rf "$work" python/build python/*.egg-info && mkdir -p "$work/project" out/packages
-    /usr/bin/python3 -m pip wheel --no-deps --no-build-isolation --no-index -w "$work" python
+    /usr/bin/python3 -m pip wheel --no-deps --no-build-isolation --no-index -w "$work" ./python
     /usr/bin/python3 -m zipfile -l "$work/$wheel" | grep -F orv_pill/py.typed
     /usr/bin/python3 -m venv "$work/venv"
     cp "$work/$wheel" "$work/project/" && cp "$work/$wheel" out/packages/
@@ -56,8 +56,9 @@ node_port() {
     (cd "$work/project" && npm install --no-audit --no-fund --loglevel=error)
     doc_snippet README.md node-example >"$work/project/readme.mjs"
     [ "$(cd "$work/project" && node readme.mjs)" = "$MIC_PERMISSION_LINE" ]
-    cp node/test/orv-pill.test.js "$work/project/test/"
-    (cd "$work/project" && ORV_PILL_CASES=$OLDPWD/tests/cases.tsv node --test test/orv-pill.test.js)
+    # An ES module there too, in a project of CommonJS, npm init's default.
+    cp node/test/orv-pill.test.js "$work/project/test/orv-pill.test.mjs"
+    (cd "$work/project" && ORV_PILL_CASES=$OLDPWD/tests/cases.tsv node --test test/orv-pill.test.mjs)
 }
 
 # A crate with no dependency and no build script, packed offline, unpacked and taken by path into

@@ -61,8 +61,10 @@ int orv_select_fail_pill(uint8_t driver_loaded, const char* mic_state, size_t mi
     }
     /* A NULL error has the size 0 here, and an empty error is none too. */
     if (error_size > 0) {
-        *pill = (orv_fail_pill_view){
-            ORV_FAIL_KIND_GENERIC, error, error_size, TEXT(""), TEXT(""), 1, 0};
+        /* Every initializer constant, as C90 and Visual Studio's C want; the message after. */
+        *pill = (orv_fail_pill_view){ORV_FAIL_KIND_GENERIC, NULL, 0, TEXT(""), TEXT(""), 1, 0};
+        pill->message = error;
+        pill->message_size = error_size;
         return ORV_PILL_SELECTED;
     }
     return ORV_PILL_NONE;
