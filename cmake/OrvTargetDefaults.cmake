@@ -3,18 +3,12 @@
 # project's warning set. Everything is PRIVATE, so none of it reaches a consumer of the library.
 function(orv_target_defaults target)
     set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF C_EXTENSIONS OFF)
-    # A mingw-w64 program or DLL of this project carries the C and C++ runtimes and winpthread,
-    # so that it runs on a bare Windows with only the system's DLLs (and this project's) beside
-    # it. A program takes them all with -static. A DLL takes libgcc and libstdc++ by their own
-    # flags (-static would give it a second unwinder), and winpthread, which the posix thread
-    # model's runtime needs, whole from its archive, ahead of the -lpthread the driver adds.
+    # A mingw-w64 program of this project carries the C and C++ runtimes and winpthread, so that
+    # it runs on a bare Windows with only the system's DLLs (and this project's) beside it. The
+    # DLL is C and needs none of them.
     get_target_property(type ${target} TYPE)
     if(MINGW AND type STREQUAL "EXECUTABLE")
         target_link_options(${target} PRIVATE -static)
-    elseif(MINGW AND type STREQUAL "SHARED_LIBRARY")
-        target_link_options(${target} PRIVATE -static-libgcc -static-libstdc++)
-        target_link_libraries(${target}
-            PRIVATE -Wl,-Bstatic,--whole-archive -lwinpthread -Wl,--no-whole-archive,-Bdynamic)
     endif()
 
     if(NOT ORV_PILL_WARNINGS)
