@@ -1,10 +1,10 @@
 # The legs that prove the release: the archives, unpacked and used, and the publishing step, dry.
 # shellcheck shell=bash
 
-# The release archives, unpacked: each holds the license and changelog and a self-test that passes, and a consumer finds the library there with find_package. The Windows one
-# serves a mingw-w64 project with HACKING.md's toolchain file; its program needs mingw-w64's
-# runtime DLLs, which Wine finds on WINEPATH. The zip's program also runs alone, taken into an
-# empty folder.
+# The release archives, unpacked: each holds the license and changelog and a self-test that
+# passes, and a consumer finds the library there with find_package. The Windows one serves a
+# mingw-w64 project with HACKING.md's toolchain file; its program needs mingw-w64's runtime DLLs,
+# which Wine finds on WINEPATH. The zip's program also runs alone, taken into an empty folder.
 release_archives() {
     local preset version
     version=$(tools/version)
