@@ -1,8 +1,9 @@
-# The legs of the ports to Python, Node, Rust and C#. Each builds its package from the checkout
-# with its language's own tools, with no network but the registries; installs it into a fresh
-# project of its language with README's command for it; runs README's example there, as README
-# shows it; and runs the port's own tests on the installed package, on the table of cases. The
-# packages land in out/packages/, where the release takes them.
+# The legs of the packages for Python, Node, Rust and C#. Each builds its package with HACKING.md's
+# command for it, runs its ecosystem's validators, checks that the licence and the table of cases
+# inside are the project's own, installs the package into a fresh project with README's command,
+# runs README's example there under the file name README gives, and runs the package's own tests
+# from the package as shipped, on every language version its manifest claims. The packages land
+# in out/packages/, where the release takes them.
 # shellcheck shell=bash
 
 # Runs README's snippet <name> with bash in the folder <folder>, with <bin>, if given, first on
@@ -11,6 +12,14 @@ run_snippet() {
     local name=$1 folder=$2 bin=${3:-}
     doc_snippet README.md "$name" >"$folder/$name.sh"
     (cd "$folder" && PATH=${bin:+$bin:}$PATH bash -e "$name.sh")
+}
+
+# Runs HACKING.md's command that builds the package of <language> from the root of the clone
+# <root>, with <bin>, if given, first on PATH.
+build_package() {
+    local language=$1 root=$2 bin=${3:-}
+    doc_snippet "$root/HACKING.md" "package-$language" >"$root/out/package-$language.sh"
+    (cd "$root" && PATH=${bin:+$bin:}$PATH bash -e "out/package-$language.sh")
 }
 
 # Every manifest, and each port's own version text, gives the project's version.
@@ -25,82 +34,172 @@ port_versions() {
     echo "every port gives the version $version"
 }
 
-# A wheel that says py3-none-any and holds py.typed, built by Debian's python3 and its setuptools.
+# The CPython 3.<minor> of pyenv, or else python3.<minor> on PATH.
+claimed_python() {
+    local python
+    for python in "${PYENV_ROOT:-$HOME/.pyenv}/versions/3.$1."*/bin/python3 \
+        "$(command -v "python3.$1")"; do
+        [ ! -x "$python" ] || { echo "$python"; return 0; }
+    done
+    echo "no CPython 3.$1, which python/pyproject.toml claims" >&2
+    return 1
+}
+
+# The wheel and the sdist, checked by twine and mypy; the wheel installed in a venv of every CPython
+# that the classifiers name, from Requires-Python's floor up, each running README's example and the
+# sdist's tests on the installed wheel.
 python_port() {
-    local work=$PWD/out/ci/python version wheel
+    local work=$PWD/out/ci/python version minor minors python
     version=$(tools/version)
-    wheel=orv_pill-$version-py3-none-any.whl
-    rm -rf "$work" python/build python/*.egg-info && mkdir -p "$work/project" out/packages
-    /usr/bin/python3 -m pip wheel --no-deps --no-build-isolation --no-index -w "$work" ./python
-    /usr/bin/python3 -m zipfile -l "$work/$wheel" | grep -F orv_pill/py.typed
-    /usr/bin/python3 -m venv "$work/venv"
-    cp "$work/$wheel" "$work/project/" && cp "$work/$wheel" out/packages/
-    run_snippet python-install "$work/project" "$work/venv/bin"
-    doc_snippet README.md python-example >"$work/project/readme.py"
-    [ "$(cd "$work/project" && "$work/venv/bin/python" readme.py)" = "$MIC_PERMISSION_LINE" ]
-    (cd "$work/project" && "$work/venv/bin/python" -c 'import orv_pill; print(orv_pill.__file__)' |
-        grep -F "$work/venv/")
-    (cd "$work/project" && "$work/venv/bin/python" -m unittest discover -v -s "$OLDPWD/python/tests")
+    local wheel=out/packages/orv_pill-$version-py3-none-any.whl sdist=orv_pill-$version
+    rm -rf "$work" python/build "out/packages/orv_pill-$version"* && mkdir -p "$work" out/packages
+    build_package python . /usr/bin
+    twine check --strict "$wheel" "out/packages/$sdist.tar.gz"
+    (cd python && /usr/bin/python3 -m mypy orv_pill)
+    tar xzf "out/packages/$sdist.tar.gz" -C "$work"
+    /usr/bin/python3 -m zipfile -e "$wheel" "$work/wheel"
+    cmp tests/cases.tsv "$work/$sdist/tests/cases.tsv"
+    cmp LICENSE "$work/$sdist/LICENSE" && cmp LICENSE "$work/wheel/$sdist.dist-info/LICENSE"
+    [ -f "$work/wheel/orv_pill/py.typed" ]
+    read -ra minors < <(grep -oE 'Python :: 3\.[0-9]+' python/pyproject.toml | cut -d. -f2 | xargs)
+    grep -qxF "requires-python = \">=3.${minors[0]}\"" python/pyproject.toml ||
+        { echo "Requires-Python is not the oldest classifier, 3.${minors[0]}" >&2; return 1; }
+    for minor in "${minors[@]}"; do
+        local project=$work/3.$minor
+        mkdir "$project" && cp "$wheel" "$project/"
+        python=$(claimed_python "$minor") && "$python" --version
+        "$python" -m venv "$project/venv"
+        run_snippet python-install "$project" "$project/venv/bin"
+        doc_snippet README.md python-example >"$project/example.py"
+        [ "$(cd "$project" && venv/bin/python example.py)" = "$MIC_PERMISSION_LINE" ]
+        (cd "$project" && venv/bin/python -m unittest discover -s "$work/$sdist/tests")
+    done
 }
 
-# An npm tarball, installed into a fresh project, which a later plain npm install keeps; and its
-# declarations checked by the lockfile's tsc against a small TypeScript caller.
+# The npm tarball, checked by tsc, publint and arethetypeswrong and packed by npm publish's dry
+# run; installed into the project npm init makes, where README's examples run as an ES module and
+# as CommonJS, and the package's own tests run, on the oldest Node that engines allows and on the
+# newest LTS line.
 node_port() {
-    local work=$PWD/out/ci/node tarball
-    rm -rf "$work" && mkdir -p "$work/project/test" out/packages
-    (cd node && npm ci --no-audit --no-fund --loglevel=error && npm run -s check-types)
-    tarball=$(cd node && npm pack --silent --pack-destination "$work/project")
-    cp "$work/project/$tarball" out/packages/
-    (cd "$work/project" && npm init -y >/dev/null)
-    run_snippet node-install "$work/project"
-    (cd "$work/project" && npm install --no-audit --no-fund --loglevel=error)
-    doc_snippet README.md node-example >"$work/project/readme.mjs"
-    [ "$(cd "$work/project" && node readme.mjs)" = "$MIC_PERMISSION_LINE" ]
-    # An ES module there too, in a project of CommonJS, npm init's default.
-    cp node/test/orv-pill.test.js "$work/project/test/orv-pill.test.mjs"
-    (cd "$work/project" && ORV_PILL_CASES=$OLDPWD/tests/cases.tsv node --test test/orv-pill.test.mjs)
-}
-
-# A crate with no dependency and no build script, packed offline, unpacked and taken by path into
-# a fresh crate; its tests run in the unpacked crate, which holds the same sources as the checkout.
-rust_port() {
-    local work=$PWD/out/ci/rust version crate
+    local work=$PWD/out/ci/node version bin
     version=$(tools/version)
-    crate=orv-pill-$version.crate
-    rm -rf "$work" && mkdir -p "$work" out/packages
-    [ ! -e rust/build.rs ] && ! grep -qE '^\[(build-)?dependencies\]|^build *=' rust/Cargo.toml
-    CARGO_TARGET_DIR=$work/target cargo package --offline --manifest-path rust/Cargo.toml
-    cp "$work/target/package/$crate" "$work/" && cp "$work/$crate" out/packages/
-    (cd "$work" && cargo new --offline --quiet project)
-    cp "$work/$crate" "$work/project/"
-    run_snippet rust-install "$work/project"
-    doc_snippet README.md rust-example >"$work/project/src/main.rs"
-    [ "$(cd "$work/project" && cargo run --offline --quiet)" = "$MIC_PERMISSION_LINE" ]
-    (cd "$work/project/orv-pill-$version" &&
-        ORV_PILL_CASES=$OLDPWD/tests/cases.tsv cargo test --offline)
+    local tarball=orv-pill-$version.tgz project=$work/project
+    rm -rf "$work" "out/packages/$tarball" && mkdir -p "$project" out/packages
+    (cd node && npm ci --no-audit --no-fund --loglevel=error && npm run -s lint)
+    (cd node && npm publish --dry-run --loglevel=warn)
+    build_package node .
+    tar xzf "out/packages/$tarball" -C "$work"
+    cmp tests/cases.tsv "$work/package/test/cases.tsv" && cmp LICENSE "$work/package/LICENSE"
+    (cd node/versions && npm ci --no-audit --no-fund --loglevel=error)
+    local oldest
+    oldest=$(node/versions/node_modules/node-oldest/bin/node -p process.versions.node)
+    [ "$(node -p 'require("./node/package.json").engines.node')" = ">=$oldest" ] ||
+        { echo "engines does not name Node $oldest, the oldest tested" >&2; return 1; }
+    cp "out/packages/$tarball" "$project/"
+    (cd "$project" && npm init -y >/dev/null)
+    run_snippet node-install "$project"
+    (cd "$project" && npm install --no-audit --no-fund --loglevel=error)
+    doc_snippet README.md node-example >"$project/example.mjs"
+    doc_snippet README.md node-require >"$project/example.js"
+    for bin in "$PWD"/node/versions/node_modules/node-*/bin; do
+        echo "Node $("$bin/node" --version)"
+        [ "$(cd "$project" && "$bin/node" example.mjs 2>&1)" = "$MIC_PERMISSION_LINE" ]
+        [ "$(cd "$project" && "$bin/node" example.js 2>&1)" = "$MIC_PERMISSION_LINE" ]
+        (cd "$project/node_modules/orv-pill" && PATH=$bin:$PATH npm test)
+    done
 }
 
-# A .nupkg of a netstandard2.0 class library, taken by a fresh console project; the xunit tests run
-# on that package. NuGet's cache lives in the leg's folder, so that no earlier package of the same
-# version stands in for this one.
+# The crate, checked by rustfmt, clippy's pedantic lints and rustdoc's missing_docs, and verified by
+# cargo package; taken by path into a fresh crate as README says, where README's example runs, and
+# its tests, doc examples among them, run in the unpacked crate; with Debian's Rust, which is
+# rust-version, and with the newest stable.
+rust_port() {
+    local work=$PWD/out/ci/rust version bin
+    version=$(tools/version)
+    local crate=orv-pill-$version.crate
+    rm -rf "$work" rust/target/package "out/packages/$crate" && mkdir -p "$work" out/packages
+    [ ! -e rust/build.rs ] && ! grep -qE '^\[(build-)?dependencies\]|^build *=' rust/Cargo.toml
+    (cd rust && cargo fmt --check &&
+        cargo clippy --offline --all-targets -- -D warnings -W clippy::pedantic &&
+        RUSTDOCFLAGS="-D missing_docs" cargo doc --offline --no-deps)
+    build_package rust .
+    cp "rust/target/package/$crate" out/packages/
+    tar xzf "out/packages/$crate" -C "$work"
+    cmp tests/cases.tsv "$work/orv-pill-$version/tests/cases.tsv"
+    cmp LICENSE "$work/orv-pill-$version/LICENSE"
+    grep -qxF "rust-version = \"$(/usr/bin/rustc --version | grep -oE '[0-9]+\.[0-9]+')\"" \
+        rust/Cargo.toml || { echo "rust-version is not Debian's rustc's" >&2; return 1; }
+    local toolchain project
+    for toolchain in debian stable; do
+        bin=/usr/bin project=$work/project-$toolchain
+        [ $toolchain = debian ] || bin=$(dirname "$(command -v cargo)")
+        "$bin/rustc" --version
+        (cd "$work" && PATH=$bin:$PATH cargo new --offline --quiet "project-$toolchain")
+        cp "out/packages/$crate" "$project/"
+        run_snippet rust-install "$project" "$bin"
+        doc_snippet README.md rust-example >"$project/src/main.rs"
+        [ "$(cd "$project" && PATH=$bin:$PATH cargo run --offline --quiet)" = \
+            "$MIC_PERMISSION_LINE" ]
+        (cd "$project/orv-pill-$version" && PATH=$bin:$PATH cargo test --offline)
+    done
+}
+
+# The .nupkg and its .snupkg, built with package validation, the recommended .NET analyzers and
+# nullable annotations, warnings as errors; taken by a fresh console project as README says, where
+# README's example compiles without a warning and runs, and a later restore from an empty cache
+# still finds the package; the xunit tests run on that package.
 csharp_port() {
     local work=$PWD/out/ci/csharp version
     version=$(tools/version)
+    local project=$work/project
     export NUGET_PACKAGES=$work/nuget DOTNET_CLI_TELEMETRY_OPTOUT=1 DOTNET_NOLOGO=1
-    rm -rf "$work" csharp/*/bin csharp/*/obj && mkdir -p "$work/tests" out/packages
-    dotnet pack csharp/Orv.Pill -c Release -o "$work/project/packages"
-    cp "$work/project/packages/Orv.Pill.$version.nupkg" out/packages/
-    (cd "$work/project" && dotnet new console --force >/dev/null)
-    run_snippet csharp-install "$work/project"
-    doc_snippet README.md csharp-example >"$work/project/Program.cs"
-    [ "$(cd "$work/project" && dotnet run)" = "$MIC_PERMISSION_LINE" ]
-    cp csharp/Orv.Pill.Tests/*.cs csharp/Orv.Pill.Tests/*.csproj "$work/tests/"
-    ORV_PILL_CASES=$PWD/tests/cases.tsv dotnet test "$work/tests" "-p:OrvPillVersion=$version" \
-        "-p:RestoreAdditionalProjectSources=$work/project/packages"
+    rm -rf "$work" csharp/*/bin csharp/*/obj out/packages/Orv.Pill.* &&
+        mkdir -p "$project/packages" out/packages
+    build_package csharp .
+    [ -f "out/packages/Orv.Pill.$version.snupkg" ]
+    (cd "$work" && cmake -E tar xf "$OLDPWD/out/packages/Orv.Pill.$version.nupkg")
+    cmp LICENSE "$work/LICENSE" && [ -f "$work/README.md" ]
+    cp "out/packages/Orv.Pill.$version.nupkg" "$project/packages/"
+    (cd "$project" && dotnet new console --force >/dev/null)
+    run_snippet csharp-install "$project"
+    doc_snippet README.md csharp-example >"$project/Program.cs"
+    [ "$(cd "$project" && dotnet run -p:TreatWarningsAsErrors=true)" = "$MIC_PERMISSION_LINE" ]
+    rm -rf "$NUGET_PACKAGES" "$project/obj" && (cd "$project" && dotnet restore)
+    dotnet test csharp/Orv.Pill.Tests "-p:OrvPillVersion=$version" \
+        "-p:RestoreAdditionalProjectSources=$PWD/out/packages"
+}
+
+# The four packages built by HACKING.md's commands in two clones of the commit at two paths, with
+# the same bytes: the wheel, the npm tarball, the crate, and the DLL inside the .nupkg.
+packages_reproducible() {
+    local work=$PWD/out/ci/reproducible version clone language
+    version=$(tools/version)
+    rm -rf "$work"
+    for clone in first second-at-another-path; do
+        git clone --quiet . "$work/$clone"
+        mkdir -p "$work/$clone/out/packages"
+        for language in python node rust csharp; do
+            local bin=
+            [ "$language" != python ] || bin=/usr/bin
+            DOTNET_CLI_TELEMETRY_OPTOUT=1 DOTNET_NOLOGO=1 build_package "$language" \
+                "$work/$clone" "$bin" >"$work/$clone.log" 2>&1 || { cat "$work/$clone.log"; return 1; }
+        done
+        (cd "$work/$clone/out/packages" &&
+            cp "../../rust/target/package/orv-pill-$version.crate" . &&
+            cmake -E tar xf "Orv.Pill.$version.nupkg" lib/netstandard2.0/Orv.Pill.dll)
+    done
+    local file
+    for file in "orv_pill-$version-py3-none-any.whl" "orv-pill-$version.tgz" \
+        "orv-pill-$version.crate" lib/netstandard2.0/Orv.Pill.dll; do
+        cmp "$work"/{first,second-at-another-path}/out/packages/"$file"
+        echo "the same in both: $file"
+    done
 }
 
 leg port-versions "each port's version is the project's" port_versions
-leg python "Python port: wheel, fresh venv, README, tests" python_port
-leg node "Node port: npm tarball, fresh project, README, tests, tsc" node_port
-leg rust "Rust port: crate, fresh crate, README, tests" rust_port
-leg csharp "C# port: .nupkg, fresh console project, README, xunit" csharp_port
+leg python "Python package: wheel and sdist, validators, every CPython it claims" python_port
+leg node "Node package: npm tarball, validators, the oldest Node it claims and the newest LTS" \
+    node_port
+leg rust "Rust package: crate, validators, rust-version and the newest stable" rust_port
+leg csharp "C# package: .nupkg and .snupkg, validators, fresh console project, xunit" csharp_port
+leg reproducible "the four packages the same from two clones at two paths" packages_reproducible

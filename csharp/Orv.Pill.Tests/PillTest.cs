@@ -3,16 +3,14 @@ using System;
 using System.Collections.Generic;
 using System.IO;
 using System.Linq;
-using System.Runtime.CompilerServices;
 using System.Text.RegularExpressions;
 using Orv;
 using Xunit;
 
 public class PillTest
 {
-    // The table beside the checkout's port, or at ORV_PILL_CASES when this runs elsewhere.
-    static string TablePath([CallerFilePath] string here = "") =>
-        Environment.GetEnvironmentVariable("ORV_PILL_CASES") ?? Path.Combine(Path.GetDirectoryName(here)!, "..", "..", "tests", "cases.tsv");
+    // The build copies the project's table beside the tests.
+    static string TablePath() => Path.Combine(AppContext.BaseDirectory, "cases.tsv");
 
     // A field of the table as the text it stands for (its escapes are described in the table).
     static string Decode(string field)
@@ -69,7 +67,24 @@ public class PillTest
         FailPill pill = Pill.SelectFailPill(true, "active", "lost", true)!;
         var same = new FailPill(FailKind.Generic, "lost", "", "", true, false);
         Assert.True(pill == same && pill.Equals((object)same) && pill.GetHashCode() == same.GetHashCode());
-        Assert.True(pill != new FailPill(FailKind.Generic, "lost", "", "", true, true));
         Assert.Equal("FailPill { Kind = Generic, Message = \"lost\", ActionLabel = \"\", DeepLink = \"\", Dismissable = True, Reserved = False }", pill.ToString());
+    }
+
+    [Fact]
+    public void PillsDifferingInOneMemberAreUnequal()
+    {
+        var pill = new FailPill(FailKind.Generic, "lost", "label", "link", true, false);
+        foreach (FailPill other in new[]
+        {
+            new FailPill(FailKind.DeviceRemoved, "lost", "label", "link", true, false),
+            new FailPill(FailKind.Generic, "Lost", "label", "link", true, false),
+            new FailPill(FailKind.Generic, "lost", "label ", "link", true, false),
+            new FailPill(FailKind.Generic, "lost", "label", "lin", true, false),
+            new FailPill(FailKind.Generic, "lost", "label", "link", false, false),
+            new FailPill(FailKind.Generic, "lost", "label", "link", true, true),
+        })
+        {
+            Assert.True(pill != other && !pill.Equals(other) && !pill.Equals((object)other), other.ToString());
+        }
     }
 }

@@ -51,17 +51,17 @@ namespace Orv
         public bool Reserved { get; }
 
         /// <summary>Whether every member is the same.</summary>
-        public bool Equals(FailPill other) =>
-            !ReferenceEquals(other, null) && Kind == other.Kind && Message == other.Message && ActionLabel == other.ActionLabel &&
+        public bool Equals(FailPill? other) =>
+            other is object && Kind == other.Kind && Message == other.Message && ActionLabel == other.ActionLabel &&
             DeepLink == other.DeepLink && Dismissable == other.Dismissable && Reserved == other.Reserved;
         /// <inheritdoc/>
-        public override bool Equals(object obj) => Equals(obj as FailPill);
+        public override bool Equals(object? obj) => Equals(obj as FailPill);
         /// <inheritdoc/>
         public override int GetHashCode() => ((int)Kind * 31 + Message.GetHashCode()) * 31 + DeepLink.GetHashCode();
         /// <summary>Whether every member is the same, or both are null.</summary>
-        public static bool operator ==(FailPill left, FailPill right) => ReferenceEquals(left, right) || (!ReferenceEquals(left, null) && left.Equals(right));
+        public static bool operator ==(FailPill? left, FailPill? right) => ReferenceEquals(left, right) || (left is object && left.Equals(right));
         /// <summary>Whether a member differs.</summary>
-        public static bool operator !=(FailPill left, FailPill right) => !(left == right);
+        public static bool operator !=(FailPill? left, FailPill? right) => !(left == right);
         /// <inheritdoc/>
         public override string ToString() =>
             $"FailPill {{ Kind = {Kind}, Message = \"{Message}\", ActionLabel = \"{ActionLabel}\", DeepLink = \"{DeepLink}\", Dismissable = {Dismissable}, Reserved = {Reserved} }}";
@@ -84,13 +84,13 @@ namespace Orv
         /// micState "permission_denied" gives MicPermission and "missing" DeviceRemoved, matched exactly; then an
         /// error that is not empty gives Generic, with the error as its message, unchanged.</summary>
         /// <exception cref="ArgumentNullException">micState is null; error may be.</exception>
-        public static FailPill SelectFailPill(bool driverLoaded, string micState, string error, bool steamVrRunning)
+        public static FailPill? SelectFailPill(bool driverLoaded, string micState, string? error, bool steamVrRunning)
         {
             if (micState == null) throw new ArgumentNullException(nameof(micState));
             if (!driverLoaded) return steamVrRunning ? DriverNotLoaded : SteamVRNotRunning;
             if (micState == "permission_denied") return MicPermission;
             if (micState == "missing") return DeviceRemoved;
-            if (!string.IsNullOrEmpty(error)) return new FailPill(FailKind.Generic, error, "", "", true, false);
+            if (error != null && error.Length > 0) return new FailPill(FailKind.Generic, error, "", "", true, false);
             return null;
         }
 

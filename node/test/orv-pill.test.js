@@ -2,6 +2,7 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { test } from 'node:test';
+import { isDeepStrictEqual } from 'node:util';
 import { FailKind, libraryVersion, selectFailPill } from 'orv-pill';
 
 const escapes = { 0: '\0', t: '\t', n: '\n', r: '\r' };
@@ -11,9 +12,8 @@ function decode(field) {
   return unit.replace(/\\(.)/gs, (_, code) => escapes[code] ?? code).repeat(Number(count ?? 1));
 }
 
-// The table beside the checkout's port, or at ORV_PILL_CASES when this file runs elsewhere.
-const table = process.env.ORV_PILL_CASES ?? new URL('../../tests/cases.tsv', import.meta.url);
-const cases = fs.readFileSync(table, 'utf8').split('\n')
+// The table ships beside this file; in a checkout, npm test copies it here first.
+const cases = fs.readFileSync(new URL('cases.tsv', import.meta.url), 'utf8').split('\n')
   .filter((line) => line && !line.startsWith('#')).map((line) => {
     const [name, loaded, mic, error, running, kind, message, actionLabel, deepLink, dismissable] =
       line.split('\t');
@@ -45,6 +45,15 @@ test('pills are frozen, and the fixed ones are shared', () => {
     selectFailPill(true, 'missing', 'other', false));
 });
 
+test('isDeepStrictEqual compares pills by value, every member', () => {
+  const pill = selectFailPill(true, 'active', 'lost', true);
+  assert.ok(isDeepStrictEqual(pill, selectFailPill(true, 'active', 'lost', false)));
+  for (const [member, other] of [['kind', FailKind.DeviceRemoved], ['message', 'Lost'],
+    ['actionLabel', ' '], ['deepLink', ' '], ['dismissable', false], ['reserved', true]]) {
+    assert.ok(!isDeepStrictEqual(pill, { ...pill, [member]: other }), member);
+  }
+});
+
 test('bad input is a TypeError naming it', () => {
   for (const [args, named] of [[[1, 'active', null, true], 'driverLoaded'],
     [[true, null, null, true], 'micState'], [[true, 'active', 5, true], 'error'],
@@ -53,7 +62,11 @@ test('bad input is a TypeError naming it', () => {
   }
 });
 
-test('the version and the kinds', () => {
+test('the version, and the kinds as index.d.ts declares them', () => {
   assert.match(libraryVersion(), /^\d+\.\d+\.\d+$/);
   assert.deepEqual(Object.values(FailKind), [0, 1, 2, 3, 5]);
+  const declarations = fs.readFileSync(new URL('../index.d.ts', import.meta.url), 'utf8');
+  const declared = /const FailKind: Readonly<\{([^}]*)\}>/.exec(declarations)[1];
+  assert.deepEqual(Object.fromEntries([...declared.matchAll(/(\w+): (\d+)/g)]
+    .map(([, name, value]) => [name, Number(value)])), FailKind);
 });

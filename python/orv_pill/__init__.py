@@ -48,14 +48,16 @@ _DEVICE_REMOVED = FailPill(FailKind.DEVICE_REMOVED,
 Text = Union[str, bytes, bytearray]
 
 
-def _text(name: str, value: Text) -> str:
+def _text(name: str, value: object) -> str:
     # Bytes are read as UTF-8, and any byte that is not is kept as a lone surrogate, so that
     # encoding the text back with "surrogateescape" gives the bytes unchanged.
-    if isinstance(value, str):
-        return value
     if isinstance(value, (bytes, bytearray)):
         return bytes(value).decode("utf-8", "surrogateescape")
     raise TypeError(f"{name} must be str or bytes, not {type(value).__name__}")
+
+
+def _not_bool(name: str, value: object) -> TypeError:
+    return TypeError(f"{name} must be bool, not {type(value).__name__}")
 
 
 def select_fail_pill(driver_loaded: bool, mic_state: Text, error: Optional[Text],
@@ -68,11 +70,16 @@ def select_fail_pill(driver_loaded: bool, mic_state: Text, error: Optional[Text]
     the error as its message, unchanged. A flag that is not a bool, or a text that is not a str or
     bytes (error may be None), raises TypeError.
     """
-    for name, flag in (("driver_loaded", driver_loaded), ("steam_vr_running", steam_vr_running)):
-        if not isinstance(flag, bool):
-            raise TypeError(f"{name} must be bool, not {type(flag).__name__}")
-    mic_state = _text("mic_state", mic_state)
-    error = None if error is None else _text("error", error)
+    # The checks are written out, not looped over, since a healthy display calls this on every
+    # poll: the no-pill path costs what the same checks written inline cost.
+    if not isinstance(driver_loaded, bool):
+        raise _not_bool("driver_loaded", driver_loaded)
+    if not isinstance(steam_vr_running, bool):
+        raise _not_bool("steam_vr_running", steam_vr_running)
+    if not isinstance(mic_state, str):
+        mic_state = _text("mic_state", mic_state)
+    if error is not None and not isinstance(error, str):
+        error = _text("error", error)
     if not driver_loaded:
         return _DRIVER_NOT_LOADED if steam_vr_running else _STEAMVR_NOT_RUNNING
     if mic_state == "permission_denied":

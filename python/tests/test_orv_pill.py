@@ -1,11 +1,12 @@
 """The Python port on the project's table of cases (tests/cases.tsv), and what only Python has."""
+import dataclasses
 import re
 import unittest
 from pathlib import Path
 
 from orv_pill import FailKind, FailPill, select_fail_pill
 
-CASES = Path(__file__).resolve().parents[2] / "tests" / "cases.tsv"
+CASES = Path(__file__).with_name("cases.tsv")
 ESCAPES = {"0": "\0", "t": "\t", "n": "\n", "r": "\r"}
 
 
@@ -59,8 +60,16 @@ class SelectFailPillTest(unittest.TestCase):
         self.assertEqual(repr(pill), "FailPill(kind=<FailKind.GENERIC: 0>, message='lost', "
                                      "action_label='', deep_link='', dismissable=True, "
                                      "reserved=False)")
-        with self.assertRaises(AttributeError):
+        with self.assertRaises(dataclasses.FrozenInstanceError):
             pill.message = "changed"
+
+    def test_pills_differing_in_one_member_are_unequal(self):
+        pill = FailPill(FailKind.GENERIC, "lost", "label", "link", True, False)
+        for member, other in (("kind", FailKind.DEVICE_REMOVED), ("message", "Lost"),
+                              ("action_label", "label "), ("deep_link", "lin"),
+                              ("dismissable", False), ("reserved", True)):
+            with self.subTest(member):
+                self.assertNotEqual(pill, dataclasses.replace(pill, **{member: other}))
 
 
 if __name__ == "__main__":

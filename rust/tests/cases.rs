@@ -10,7 +10,13 @@ fn decode(field: &str) -> String {
             ('\\', Some('*')) => return text.repeat(chars.as_str()[1..].parse().unwrap()),
             ('\\', Some(code)) => {
                 chars.next();
-                text.push(match code { '0' => '\0', 't' => '\t', 'n' => '\n', 'r' => '\r', _ => code });
+                text.push(match code {
+                    '0' => '\0',
+                    't' => '\t',
+                    'n' => '\n',
+                    'r' => '\r',
+                    _ => code,
+                });
             }
             _ => text.push(c),
         }
@@ -20,23 +26,63 @@ fn decode(field: &str) -> String {
 
 #[test]
 fn cases() {
-    let path = concat!(env!("CARGO_MANIFEST_DIR"), "/../tests/cases.tsv");
-    let table = std::env::var("ORV_PILL_CASES").unwrap_or_else(|_| path.to_string());
-    let table = std::fs::read_to_string(table).expect("the table of cases");
-    let kinds = [FailKind::Generic, FailKind::MicPermission, FailKind::DriverNotLoaded,
-                 FailKind::SteamVRNotRunning, FailKind::DeviceRemoved];
+    let path = concat!(env!("CARGO_MANIFEST_DIR"), "/tests/cases.tsv");
+    let table = std::fs::read_to_string(path).expect("the table of cases");
+    let kinds = [
+        FailKind::Generic,
+        FailKind::MicPermission,
+        FailKind::DriverNotLoaded,
+        FailKind::SteamVRNotRunning,
+        FailKind::DeviceRemoved,
+    ];
     let mut count = 0;
-    for line in table.lines().filter(|line| !line.is_empty() && !line.starts_with('#')) {
+    for line in table
+        .lines()
+        .filter(|line| !line.is_empty() && !line.starts_with('#'))
+    {
         let f: Vec<&str> = line.split('\t').collect();
-        let expected = kinds.into_iter().find(|kind| (*kind as i32).to_string() == f[5]).map(
-            |kind| FailPill { kind, message: decode(f[6]), action_label: decode(f[7]),
-                              deep_link: decode(f[8]), dismissable: f[9] == "true",
-                              reserved: false });
+        let expected = kinds
+            .into_iter()
+            .find(|kind| (*kind as i32).to_string() == f[5])
+            .map(|kind| FailPill {
+                kind,
+                message: decode(f[6]),
+                action_label: decode(f[7]),
+                deep_link: decode(f[8]),
+                dismissable: f[9] == "true",
+                reserved: false,
+            });
         let error = Some(f[3]).filter(|error| *error != "-").map(decode);
-        assert_eq!(select_fail_pill(f[1] == "true", &decode(f[2]), error.as_deref(),
-                                    f[4] == "true"), expected, "{}", f[0]);
+        assert_eq!(
+            select_fail_pill(
+                f[1] == "true",
+                &decode(f[2]),
+                error.as_deref(),
+                f[4] == "true"
+            ),
+            expected,
+            "{}",
+            f[0]
+        );
         count += 1;
     }
     assert!(count > 30);
 }
 
+#[test]
+fn pills_differing_in_one_member_are_unequal() {
+    let pill = select_fail_pill(true, "active", Some("lost"), true).unwrap();
+    let changes: [fn(&mut FailPill); 6] = [
+        |p| p.kind = FailKind::DeviceRemoved,
+        |p| p.message.push('!'),
+        |p| p.action_label.push(' '),
+        |p| p.deep_link.push(' '),
+        |p| p.dismissable = false,
+        |p| p.reserved = true,
+    ];
+    for (member, change) in changes.iter().enumerate() {
+        let mut other = pill.clone();
+        change(&mut other);
+        assert_ne!(pill, other, "member {member}");
+    }
+}
