@@ -71,7 +71,7 @@ publish_stand_ins() {
 }
 
 # What the release workflow's publish job does, dry, on stand-ins named as the six archives and
-# four packages: the assets listed, with checksums that hold, and the version's own CHANGELOG
+# six package files: the assets listed, with checksums that hold, and the version's own CHANGELOG
 # section, alone, as the notes. Refused: a folder that lacks any one file or holds a stray one, and
 # another tag.
 publish_dry_run() {
@@ -82,15 +82,16 @@ publish_dry_run() {
         archives+=("orv_pill-$version-Linux-x86_64-glibc2.36$kind.tar.gz"
             "orv_pill-$version-win64-mingw$kind.zip" "orv_pill-$version-win64-msvc$kind.zip")
     done
-    archives+=("orv_pill-$version-py3-none-any.whl" "orv-pill-$version.tgz"
-        "orv-pill-$version.crate" "Orv.Pill.$version.nupkg")
+    archives+=("orv_pill-$version-py3-none-any.whl" "orv_pill-$version.tar.gz"
+        "orv-pill-$version.tgz" "orv-pill-$version.crate" "Orv.Pill.$version.nupkg"
+        "Orv.Pill.$version.snupkg")
     log=$(publish_stand_ins "v$version" "$dist" "${archives[@]}")
     echo "$log"
     (cd "$dist" && sha256sum --check SHA256SUMS)
-    [ "$(wc -l <"$dist/SHA256SUMS")" -eq 10 ]
+    [ "$(wc -l <"$dist/SHA256SUMS")" -eq 12 ]
     [ "$(grep '^  | ## ' <<<"$log")" = "$(grep "^## $version " CHANGELOG.md | sed 's/^/  | /')" ]
 
-    local wrong="must hold the six archives and four packages of $version and nothing else"
+    local wrong="must hold the six archives and six package files of $version and nothing else"
     for i in "${!archives[@]}"; do
         fails_saying "$wrong" publish_stand_ins "v$version" "$dist" \
             "${archives[@]:0:i}" "${archives[@]:i+1}"
