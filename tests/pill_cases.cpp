@@ -1,20 +1,27 @@
-// Runs every case of tests/cases.tsv through the C++ interface (pill_c_test.c runs them through
-// the C one):
+// Runs every case of tests/cases.tsv through both interfaces:
 //   orv_pill_cases <path of cases.tsv>
-// Each case runs twice, once with the records filled as the status sources usually fill them and
-// once with every member the selection does not read set against that. Prints each failure and
-// "N passed, N failed"; exits 1 on a failure, or when it read no case. A plain program, so that a
-// consumer built against another standard library (libc++, libstdc++'s old string) runs it too.
+// The C++ one twice, once with the records filled as the status sources usually fill them and
+// once with every member the selection does not read set against that; the C one with each text's
+// exact bytes and size, its NUL, and the Generic message that views the caller's own bytes. Then
+// what only the C interface has: the arguments it cannot read, and words and flags by their size
+// and value. Prints each failure and "N passed, N failed"; exits 1 on a failure, or when it read no
+// case. A plain program, so that a consumer built against another standard library (libc++,
+// libstdc++'s old string) runs it too.
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "orv/pill.h"
+#include "orv/pill_c.h"
 
 namespace {
 
@@ -87,6 +94,70 @@ std::vector<Case> readCases(const char* path) {
     return cases;
 }
 
+// What a C record is filled with before each call, to see whether the call wrote it.
+constexpr unsigned char kUntouched = 0xA5;
+
+bool isUntouched(const orv_fail_pill_view& pill) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&pill);
+    return std::all_of(bytes, bytes + sizeof pill, [](unsigned char b) { return b == kUntouched; });
+}
+
+// A text the C interface wrote: exactly the expected bytes, followed by a NUL.
+bool isFixedText(const char* text, std::size_t size, const std::string& expected) {
+    return text != nullptr && std::string_view(text, size) == expected && text[size] == '\0';
+}
+
+// The case through the C interface: its result, and the pill's every member; no pill leaves the
+// record untouched.
+bool cInterfaceMatches(const Case& row) {
+    orv_fail_pill_view pill;
+    std::memset(&pill, kUntouched, sizeof pill);
+    const char* const error = row.error ? row.error->data() : nullptr;
+    const std::size_t errorSize = row.error ? row.error->size() : 0;
+    const int result = orv_select_fail_pill(row.loaded, row.micState.data(), row.micState.size(),
+                                            error, errorSize, row.steamVrRunning, &pill);
+    if (!row.expected) {
+        return result == ORV_PILL_NONE && isUntouched(pill);
+    }
+    const orv::FailPill& expected = *row.expected;
+    const bool message = expected.kind == orv::FailKind::Generic
+                             ? pill.message == error && pill.message_size == errorSize
+                             : isFixedText(pill.message, pill.message_size, expected.message);
+    return result == ORV_PILL_SELECTED && pill.kind == static_cast<std::int32_t>(expected.kind) &&
+           message &&
+           isFixedText(pill.action_label, pill.action_label_size, expected.actionLabel) &&
+           isFixedText(pill.deep_link, pill.deep_link_size, expected.deepLink) &&
+           pill.dismissable == static_cast<std::uint8_t>(expected.dismissable) &&
+           pill.reserved == 0;
+}
+
+// The C interface's calls that the table cannot write: a NULL it cannot read is refused and
+// writes nothing; a word is its size, not up to a NUL; a NULL word of size 0 is the empty word;
+// any flag other than 0 is true.
+std::vector<std::pair<const char*, bool>> cInterfaceEdges() {
+    orv_fail_pill_view pill;
+    std::memset(&pill, kUntouched, sizeof pill);
+    const auto refused = [&](int result) {
+        return result == ORV_PILL_INVALID_ARGUMENT && isUntouched(pill);
+    };
+    const auto selected = [&](int result, int kind) {
+        return result == ORV_PILL_SELECTED && pill.kind == kind;
+    };
+    return {
+        {"mic_state NULL with a size",
+         refused(orv_select_fail_pill(1, nullptr, 1, nullptr, 0, 1, &pill))},
+        {"error NULL with a size",
+         refused(orv_select_fail_pill(0, "active", 6, nullptr, 1, 1, &pill))},
+        {"pill NULL",
+         orv_select_fail_pill(1, "active", 6, nullptr, 0, 1, nullptr) == ORV_PILL_INVALID_ARGUMENT},
+        {"a word of 7 bytes", selected(orv_select_fail_pill(1, "missing!", 7, nullptr, 0, 1, &pill),
+                                       ORV_FAIL_KIND_DEVICE_REMOVED)},
+        {"a NULL word and the flag 7",
+         selected(orv_select_fail_pill(7, nullptr, 0, "x", 1, 0, &pill), ORV_FAIL_KIND_GENERIC)},
+        {"orv_pill_version", orv_pill_version() == ORV_PILL_VERSION},
+    };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -112,6 +183,13 @@ int main(int argc, char** argv) {
         capture.state = "capturing";
         expect(orv::selectFailPill(driver, capture, row.steamVrRunning) == row.expected, row,
                "C++, what the selection does not read set otherwise");
+        expect(cInterfaceMatches(row), row, "C");
+    }
+    for (const auto& [name, holds] : cInterfaceEdges()) {
+        ++(holds ? passed : failed);
+        if (!holds) {
+            std::cerr << "FAIL: " << name << '\n';
+        }
     }
     std::cout << passed << " passed, " << failed << " failed\n";
     return failed == 0 && passed > 0 ? 0 : 1;
