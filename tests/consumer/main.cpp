@@ -4,10 +4,17 @@
 
 #include <iostream>
 #include <optional>
+#include <string_view>
 
 static_assert(ORV_PILL_VERSION_MAJOR == 2, "the version macros reach a consumer");
 
 int main() {
+#ifdef ORV_EXPECT_LINKED
+    if (std::string_view(ORV_LINKED).rfind(ORV_EXPECT_LINKED, 0) != 0) {
+        std::cerr << "linked " << ORV_LINKED << ", not " << ORV_EXPECT_LINKED << '\n';
+        return 1;
+    }
+#endif
     orv::DriverStatus driver;
     driver.loaded = true;
     orv::CaptureStatus capture;
