@@ -49,15 +49,6 @@ expect_c_only() {
     done
 }
 
-# Builds the library and orv-selftest in <folder> (the selftest preset, with any further configure
-# options) and installs them into <prefix>.
-install_prefix() {
-    local folder=$1 prefix=$2
-    shift 2
-    cmake --preset selftest -B "$folder" "$@"
-    cmake --build "$folder"
-    cmake --install "$folder" --prefix "$prefix"
-}
 
 # Builds tests/consumer in <folder> in <configuration> (may be empty), with find_package from
 # <prefix>, and runs it; further arguments go to its configuration.

@@ -23,10 +23,11 @@ install(DIRECTORY pill/include/orv "${PROJECT_BINARY_DIR}/include/orv"
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
     COMPONENT orv_pill_development)
 # orv_pill.pc, for pkg-config and Meson: it finds the prefix from its own folder and names the
-# library of the configuration installed. The static and the shared build write the same file, so
-# that one prefix holds both, installed in either order: where both lie, the linker takes the
-# shared library, which the program then finds through the rpath. The library is C and needs no
-# runtime beside the C one, so the file names none, for plain and --static alike.
+# library of the build installed last. The static and the shared library of one configuration
+# have the same name but with Visual Studio, so one prefix serves both, installed in either order:
+# where both lie, the linker takes the shared library, which the program then finds through the
+# rpath. The library is C and needs no runtime beside the C one, so the file names none, for plain
+# and --static alike.
 file(RELATIVE_PATH orv_pill_pc_to_prefix "/p/${CMAKE_INSTALL_LIBDIR}/pkgconfig" /p)
 if(NOT WIN32)
     set(orv_pill_rpath " -Wl,-rpath,\${libdir}")

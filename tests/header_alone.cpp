@@ -21,10 +21,12 @@ static_assert(static_cast<int>(orv::FailKind::DeviceRemoved) == 5);
 static_assert(std::is_nothrow_move_constructible_v<orv::FailPill>);
 static_assert(std::is_copy_constructible_v<std::optional<orv::FailPill>>);
 // The C interface's values and, on a 64-bit target, its record's layout, which other languages'
-// foreign-function layers declare again by number.
+// foreign-function layers declare again by number. Each macro is held to its published value.
+// NOLINTNEXTLINE(misc-redundant-expression)
 static_assert(ORV_FAIL_KIND_GENERIC == 0 && ORV_FAIL_KIND_MIC_PERMISSION == 1 &&
               ORV_FAIL_KIND_DRIVER_NOT_LOADED == 2 && ORV_FAIL_KIND_STEAMVR_NOT_RUNNING == 3 &&
               ORV_FAIL_KIND_DEVICE_REMOVED == 5);
+// NOLINTNEXTLINE(misc-redundant-expression)
 static_assert(ORV_PILL_SELECTED == 1 && ORV_PILL_NONE == 0 && ORV_PILL_INVALID_ARGUMENT == -1);
 static_assert(sizeof(void*) != 8 ||
               (offsetof(orv_fail_pill_view, kind) == 0 &&

@@ -8,6 +8,7 @@
 // case. A plain program, so that a consumer built against another standard library (libc++,
 // libstdc++'s old string) runs it too.
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -97,25 +98,34 @@ std::vector<Case> readCases(const char* path) {
 // What a C record is filled with before each call, to see whether the call wrote it.
 constexpr unsigned char kUntouched = 0xA5;
 
+orv_fail_pill_view untouchedRecord() {
+    orv_fail_pill_view pill;
+    std::memset(&pill, kUntouched, sizeof pill);
+    return pill;
+}
+
+// Whether every byte of the record, padding included, still holds the fill pattern.
 bool isUntouched(const orv_fail_pill_view& pill) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&pill);
-    return std::all_of(bytes, bytes + sizeof pill, [](unsigned char b) { return b == kUntouched; });
+    std::array<unsigned char, sizeof pill> bytes{};
+    std::memcpy(bytes.data(), &pill, sizeof pill);
+    return std::all_of(bytes.begin(), bytes.end(), [](unsigned char b) { return b == kUntouched; });
 }
 
 // A text the C interface wrote: exactly the expected bytes, followed by a NUL.
 bool isFixedText(const char* text, std::size_t size, const std::string& expected) {
-    return text != nullptr && std::string_view(text, size) == expected && text[size] == '\0';
+    return text != nullptr && size == expected.size() &&
+           std::string_view(text, size + 1) == std::string_view(expected.c_str(), size + 1);
 }
 
 // The case through the C interface: its result, and the pill's every member; no pill leaves the
 // record untouched.
 bool cInterfaceMatches(const Case& row) {
-    orv_fail_pill_view pill;
-    std::memset(&pill, kUntouched, sizeof pill);
+    orv_fail_pill_view pill = untouchedRecord();
     const char* const error = row.error ? row.error->data() : nullptr;
     const std::size_t errorSize = row.error ? row.error->size() : 0;
-    const int result = orv_select_fail_pill(row.loaded, row.micState.data(), row.micState.size(),
-                                            error, errorSize, row.steamVrRunning, &pill);
+    const int result = orv_select_fail_pill(
+        static_cast<std::uint8_t>(row.loaded), row.micState.data(), row.micState.size(), error,
+        errorSize, static_cast<std::uint8_t>(row.steamVrRunning), &pill);
     if (!row.expected) {
         return result == ORV_PILL_NONE && isUntouched(pill);
     }
@@ -135,8 +145,7 @@ bool cInterfaceMatches(const Case& row) {
 // writes nothing; a word is its size, not up to a NUL; a NULL word of size 0 is the empty word;
 // any flag other than 0 is true.
 std::vector<std::pair<const char*, bool>> cInterfaceEdges() {
-    orv_fail_pill_view pill;
-    std::memset(&pill, kUntouched, sizeof pill);
+    orv_fail_pill_view pill = untouchedRecord();
     const auto refused = [&](int result) {
         return result == ORV_PILL_INVALID_ARGUMENT && isUntouched(pill);
     };

@@ -77,9 +77,9 @@ python_port() {
 }
 
 # The npm tarball, checked by tsc, publint and arethetypeswrong and packed by npm publish's dry
-# run; installed into the project npm init makes, where README's examples run as an ES module and
-# as CommonJS, and the package's own tests run, on the oldest Node that engines allows and on the
-# newest LTS line.
+# run; installed into the project npm init makes, where README's example runs as the ES module
+# README names, and the package's own tests run, through import and require, on the oldest Node
+# that engines allows and on the newest LTS line.
 node_port() {
     local work=$PWD/out/ci/node version bin
     version=$(tools/version)
@@ -100,11 +100,9 @@ node_port() {
     run_snippet node-install "$project"
     (cd "$project" && npm install --no-audit --no-fund --loglevel=error)
     doc_snippet README.md node-example >"$project/example.mjs"
-    doc_snippet README.md node-require >"$project/example.js"
     for bin in "$PWD"/node/versions/node_modules/node-*/bin; do
         echo "Node $("$bin/node" --version)"
         [ "$(cd "$project" && "$bin/node" example.mjs 2>&1)" = "$MIC_PERMISSION_LINE" ]
-        [ "$(cd "$project" && "$bin/node" example.js 2>&1)" = "$MIC_PERMISSION_LINE" ]
         (cd "$project/node_modules/orv-pill" && PATH=$bin:$PATH npm test)
     done
 }

@@ -27,13 +27,14 @@ release_archives() {
         -P tests/expect_output.cmake
     consume "$work/linux-consumer" "$linux" Release
     # Each archive's orv_pill.pc serves a C program where the archive was unpacked, naming that
-    # folder and no other.
+    # folder and no other: the C consumer from the Linux one, README's C program, for mingw-w64's
+    # compiler, from the Windows one.
     local flags expected=$MIC_PERMISSION_LINE
-    doc_snippet README.md c >"$work/readme.c"
     read -ra flags < <(PKG_CONFIG_PATH=$linux/lib/pkgconfig pkg-config --cflags --libs orv_pill)
     [[ ${flags[0]} == -I$linux/* ]] || { echo "orv_pill.pc gives ${flags[*]}" >&2; return 1; }
-    cc "$work/readme.c" -o "$work/linux-c" "${flags[@]}"
+    cc tests/consumer/c/main.c -o "$work/linux-c" "${flags[@]}"
     [ "$("$work/linux-c")" = "$expected" ]
+    doc_snippet README.md c >"$work/readme.c"
     read -ra flags < <(PKG_CONFIG_PATH=$windows/lib/pkgconfig pkg-config --cflags --libs orv_pill)
     [[ ${flags[0]} == -I$windows/* ]] || { echo "orv_pill.pc gives ${flags[*]}" >&2; return 1; }
     x86_64-w64-mingw32-gcc-posix "$work/readme.c" -o "$work/windows-c.exe" "${flags[@]}"
