@@ -6,8 +6,16 @@
 #                                        must name LIBRARY when it is given
 #   cmake -DPREFIX=<prefix> -DHOW=meson -DSOURCE=<Meson project> -DBINARY=<folder>
 #         -P consume_installed.cmake     a Meson project, which finds the library by pkg-config
+# A machine without the tool skips the test, saying so.
 cmake_minimum_required(VERSION 3.25)
 set(ENV{PKG_CONFIG_PATH} "${PREFIX}/lib/pkgconfig")
+foreach(tool IN ITEMS pkg-config meson)
+    find_program(found ${tool} NO_CACHE)
+    if(NOT found AND HOW MATCHES "^${tool}")
+        message("skipped: ${tool} is not installed")
+        return()
+    endif()
+endforeach()
 if(HOW STREQUAL "meson")
     file(REMOVE_RECURSE "${BINARY}")
     execute_process(COMMAND meson setup "${BINARY}" "${SOURCE}" COMMAND_ERROR_IS_FATAL ANY)
