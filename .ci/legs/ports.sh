@@ -1,25 +1,27 @@
 # The legs of the packages for Python, Node, Rust and C#. Each builds its package with HACKING.md's
-# command for it, runs its ecosystem's validators, checks that the licence and the table of cases
-# inside are the project's own, installs the package into a fresh project with README's command,
+# command, runs its ecosystem's validators, checks that the licence and the table of cases inside
+# are the project's own bytes, installs the package into a fresh project with README's command,
 # runs README's example there under the file name README gives, and runs the package's own tests
 # from the package as shipped, on every language version its manifest claims. The packages land
 # in out/packages/, where the release takes them.
 # shellcheck shell=bash
 
-# Runs README's snippet <name> with bash in the folder <folder>, with <bin>, if given, first on
+# Runs the Markdown <file>'s snippet <name> with bash in <folder>, with <bin>, if given, first on
 # PATH.
 run_snippet() {
-    local name=$1 folder=$2 bin=${3:-}
-    doc_snippet README.md "$name" >"$folder/$name.sh"
-    (cd "$folder" && PATH=${bin:+$bin:}$PATH bash -e "$name.sh")
+    local file=$1 name=$2 folder=$3 bin=${4:-} script
+    script=$(mktemp) && doc_snippet "$file" "$name" >"$script"
+    (cd "$folder" && PATH=${bin:+$bin:}$PATH bash -e "$script") && rm "$script"
 }
 
-# Runs HACKING.md's command that builds the package of <language> from the root of the clone
-# <root>, with <bin>, if given, first on PATH.
+# HACKING.md's command that builds the package of <language>, in the clone <root>.
 build_package() {
-    local language=$1 root=$2 bin=${3:-}
-    doc_snippet "$root/HACKING.md" "package-$language" >"$root/out/package-$language.sh"
-    (cd "$root" && PATH=${bin:+$bin:}$PATH bash -e "out/package-$language.sh")
+    run_snippet "$1/HACKING.md" "package-$2" "$1" "${3:-}"
+}
+
+# The unpacked package <folder> holds LICENSE at <licence> and the table at <table>, the project's.
+holds_project_files() {
+    cmp LICENSE "$1/$2" && cmp tests/cases.tsv "$1/$3" && echo "$1: the project's licence and table"
 }
 
 # Every manifest, and each port's own version text, gives the project's version.
@@ -34,85 +36,71 @@ port_versions() {
     echo "every port gives the version $version"
 }
 
-# The CPython 3.<minor> of pyenv, or else python3.<minor> on PATH.
-claimed_python() {
-    local python
-    for python in "${PYENV_ROOT:-$HOME/.pyenv}/versions/3.$1."*/bin/python3 \
-        "$(command -v "python3.$1")"; do
-        [ ! -x "$python" ] || { echo "$python"; return 0; }
-    done
-    echo "no CPython 3.$1, which python/pyproject.toml claims" >&2
-    return 1
-}
-
-# The wheel and the sdist, checked by twine and mypy; the wheel installed in a venv of every CPython
-# that the classifiers name, from Requires-Python's floor up, each running README's example and the
-# sdist's tests on the installed wheel.
+# The wheel and the sdist, by twine and mypy; the wheel in a venv of every CPython that the
+# classifiers name, from Requires-Python's floor up (pyenv's, or python3.N on PATH), each running
+# README's example and the sdist's tests.
 python_port() {
     local work=$PWD/out/ci/python version minor minors python
     version=$(tools/version)
     local wheel=out/packages/orv_pill-$version-py3-none-any.whl sdist=orv_pill-$version
-    rm -rf "$work" python/build "out/packages/orv_pill-$version"* && mkdir -p "$work" out/packages
-    build_package python . /usr/bin
+    rm -rf "$work" python/build "out/packages/$sdist"* && mkdir -p "$work" out/packages
+    build_package . python /usr/bin
     twine check --strict "$wheel" "out/packages/$sdist.tar.gz"
     (cd python && /usr/bin/python3 -m mypy orv_pill)
     tar xzf "out/packages/$sdist.tar.gz" -C "$work"
+    holds_project_files "$work/$sdist" LICENSE tests/cases.tsv
     /usr/bin/python3 -m zipfile -e "$wheel" "$work/wheel"
-    cmp tests/cases.tsv "$work/$sdist/tests/cases.tsv"
-    cmp LICENSE "$work/$sdist/LICENSE" && cmp LICENSE "$work/wheel/$sdist.dist-info/LICENSE"
-    [ -f "$work/wheel/orv_pill/py.typed" ]
+    cmp LICENSE "$work/wheel/$sdist.dist-info/LICENSE" && [ -f "$work/wheel/orv_pill/py.typed" ]
     read -ra minors < <(grep -oE 'Python :: 3\.[0-9]+' python/pyproject.toml | cut -d. -f2 | xargs)
     grep -qxF "requires-python = \">=3.${minors[0]}\"" python/pyproject.toml ||
         { echo "Requires-Python is not the oldest classifier, 3.${minors[0]}" >&2; return 1; }
     for minor in "${minors[@]}"; do
         local project=$work/3.$minor
-        mkdir "$project" && cp "$wheel" "$project/"
-        python=$(claimed_python "$minor") && "$python" --version
-        "$python" -m venv "$project/venv"
-        run_snippet python-install "$project" "$project/venv/bin"
+        for python in "${PYENV_ROOT:-$HOME/.pyenv}/versions/3.$minor."*/bin/python3 \
+            "$(command -v "python3.$minor")"; do [ ! -x "$python" ] || break; done
+        [ -x "$python" ] || { echo "no CPython 3.$minor, which the classifiers name" >&2; return 1; }
+        "$python" --version && "$python" -m venv "$project/venv" && cp "$wheel" "$project/"
+        run_snippet README.md python-install "$project" "$project/venv/bin"
         doc_snippet README.md python-example >"$project/example.py"
         [ "$(cd "$project" && venv/bin/python example.py)" = "$MIC_PERMISSION_LINE" ]
         (cd "$project" && venv/bin/python -m unittest discover -s "$work/$sdist/tests")
     done
 }
 
-# The npm tarball, checked by tsc, publint and arethetypeswrong and packed by npm publish's dry
-# run; installed into the project npm init makes, where README's example runs as the ES module
-# README names, and the package's own tests run, through import and require, on the oldest Node
-# that engines allows and on the newest LTS line.
+# The npm tarball, by tsc, publint and arethetypeswrong and npm publish's dry run; in the project
+# npm init makes, README's example as the ES module README names, and the package's own tests,
+# through import and require, on the oldest Node that engines allows and the newest LTS line.
 node_port() {
-    local work=$PWD/out/ci/node version bin
+    local work=$PWD/out/ci/node version bin oldest
     version=$(tools/version)
     local tarball=orv-pill-$version.tgz project=$work/project
     rm -rf "$work" "out/packages/$tarball" && mkdir -p "$project" out/packages
-    (cd node && npm ci --no-audit --no-fund --loglevel=error && npm run -s lint)
-    (cd node && npm publish --dry-run --loglevel=warn)
-    build_package node .
+    (cd node && npm ci --no-audit --no-fund --loglevel=error && npm run -s lint &&
+        npm publish --dry-run --loglevel=warn)
+    build_package . node
     tar xzf "out/packages/$tarball" -C "$work"
-    cmp tests/cases.tsv "$work/package/test/cases.tsv" && cmp LICENSE "$work/package/LICENSE"
+    holds_project_files "$work/package" LICENSE test/cases.tsv
     (cd node/versions && npm ci --no-audit --no-fund --loglevel=error)
-    local oldest
     oldest=$(node/versions/node_modules/node-oldest/bin/node -p process.versions.node)
     [ "$(node -p 'require("./node/package.json").engines.node')" = ">=$oldest" ] ||
         { echo "engines does not name Node $oldest, the oldest tested" >&2; return 1; }
-    cp "out/packages/$tarball" "$project/"
-    (cd "$project" && npm init -y >/dev/null)
-    run_snippet node-install "$project"
+    cp "out/packages/$tarball" "$project/" && (cd "$project" && npm init -y >/dev/null)
+    run_snippet README.md node-install "$project"
     (cd "$project" && npm install --no-audit --no-fund --loglevel=error)
     doc_snippet README.md node-example >"$project/example.mjs"
     for bin in "$PWD"/node/versions/node_modules/node-*/bin; do
-        echo "Node $("$bin/node" --version)"
+        "$bin/node" --version
         [ "$(cd "$project" && "$bin/node" example.mjs 2>&1)" = "$MIC_PERMISSION_LINE" ]
         (cd "$project/node_modules/orv-pill" && PATH=$bin:$PATH npm test)
     done
 }
 
-# The crate, checked by rustfmt, clippy's pedantic lints and rustdoc's missing_docs, and verified by
-# cargo package; taken by path into a fresh crate as README says, where README's example runs, and
-# its tests, doc examples among them, run in the unpacked crate; with Debian's Rust, which is
-# rust-version, and with the newest stable.
+# The crate, by rustfmt, clippy's pedantic lints, rustdoc's missing_docs and cargo package; taken
+# by path into a fresh crate as README says, where README's example runs, and its tests, doc
+# examples among them, in the unpacked crate; with Debian's Rust, which is rust-version, and with
+# the newest stable.
 rust_port() {
-    local work=$PWD/out/ci/rust version bin
+    local work=$PWD/out/ci/rust version bin toolchain
     version=$(tools/version)
     local crate=orv-pill-$version.crate
     rm -rf "$work" rust/target/package "out/packages/$crate" && mkdir -p "$work" out/packages
@@ -120,21 +108,19 @@ rust_port() {
     (cd rust && cargo fmt --check &&
         cargo clippy --offline --all-targets -- -D warnings -W clippy::pedantic &&
         RUSTDOCFLAGS="-D missing_docs" cargo doc --offline --no-deps)
-    build_package rust .
-    cp "rust/target/package/$crate" out/packages/
-    tar xzf "out/packages/$crate" -C "$work"
-    cmp tests/cases.tsv "$work/orv-pill-$version/tests/cases.tsv"
-    cmp LICENSE "$work/orv-pill-$version/LICENSE"
+    build_package . rust
+    cp "rust/target/package/$crate" out/packages/ && tar xzf "out/packages/$crate" -C "$work"
+    holds_project_files "$work/orv-pill-$version" LICENSE tests/cases.tsv
     grep -qxF "rust-version = \"$(/usr/bin/rustc --version | grep -oE '[0-9]+\.[0-9]+')\"" \
         rust/Cargo.toml || { echo "rust-version is not Debian's rustc's" >&2; return 1; }
-    local toolchain project
     for toolchain in debian stable; do
-        bin=/usr/bin project=$work/project-$toolchain
+        local project=$work/project-$toolchain
+        bin=/usr/bin
         [ $toolchain = debian ] || bin=$(dirname "$(command -v cargo)")
         "$bin/rustc" --version
         (cd "$work" && PATH=$bin:$PATH cargo new --offline --quiet "project-$toolchain")
         cp "out/packages/$crate" "$project/"
-        run_snippet rust-install "$project" "$bin"
+        run_snippet README.md rust-install "$project" "$bin"
         doc_snippet README.md rust-example >"$project/src/main.rs"
         [ "$(cd "$project" && PATH=$bin:$PATH cargo run --offline --quiet)" = \
             "$MIC_PERMISSION_LINE" ]
@@ -142,10 +128,10 @@ rust_port() {
     done
 }
 
-# The .nupkg and its .snupkg, built with package validation, the recommended .NET analyzers and
-# nullable annotations, warnings as errors; taken by a fresh console project as README says, where
-# README's example compiles without a warning and runs, and a later restore from an empty cache
-# still finds the package; the xunit tests run on that package.
+# The .nupkg and .snupkg, built with package validation, the recommended .NET analyzers and
+# nullable annotations, warnings as errors; in a fresh console project as README says, README's
+# example without a warning, and a later restore from an empty cache; the xunit tests on the
+# package.
 csharp_port() {
     local work=$PWD/out/ci/csharp version
     version=$(tools/version)
@@ -153,13 +139,12 @@ csharp_port() {
     export NUGET_PACKAGES=$work/nuget DOTNET_CLI_TELEMETRY_OPTOUT=1 DOTNET_NOLOGO=1
     rm -rf "$work" csharp/*/bin csharp/*/obj out/packages/Orv.Pill.* &&
         mkdir -p "$project/packages" out/packages
-    build_package csharp .
-    [ -f "out/packages/Orv.Pill.$version.snupkg" ]
-    (cd "$work" && cmake -E tar xf "$OLDPWD/out/packages/Orv.Pill.$version.nupkg")
-    cmp LICENSE "$work/LICENSE" && [ -f "$work/README.md" ]
-    cp "out/packages/Orv.Pill.$version.nupkg" "$project/packages/"
+    build_package . csharp
+    [ -f "out/packages/Orv.Pill.$version.snupkg" ] && cp out/packages/*.nupkg "$project/packages/"
+    (cd "$work" && cmake -E tar xf "$project/packages/Orv.Pill.$version.nupkg" LICENSE README.md)
+    cmp LICENSE "$work/LICENSE"
     (cd "$project" && dotnet new console --force >/dev/null)
-    run_snippet csharp-install "$project"
+    run_snippet README.md csharp-install "$project"
     doc_snippet README.md csharp-example >"$project/Program.cs"
     [ "$(cd "$project" && dotnet run -p:TreatWarningsAsErrors=true)" = "$MIC_PERMISSION_LINE" ]
     rm -rf "$NUGET_PACKAGES" "$project/obj" && (cd "$project" && dotnet restore)
@@ -167,26 +152,21 @@ csharp_port() {
         "-p:RestoreAdditionalProjectSources=$PWD/out/packages"
 }
 
-# The four packages built by HACKING.md's commands in two clones of the commit at two paths, with
-# the same bytes: the wheel, the npm tarball, the crate, and the DLL inside the .nupkg.
+# HACKING.md's commands in two clones of the commit at two paths give the same wheel, npm tarball,
+# crate, and DLL inside the .nupkg.
 packages_reproducible() {
-    local work=$PWD/out/ci/reproducible version clone language
+    local work=$PWD/out/ci/reproducible version clone file
     version=$(tools/version)
     rm -rf "$work"
     for clone in first second-at-another-path; do
-        git clone --quiet . "$work/$clone"
-        mkdir -p "$work/$clone/out/packages"
-        for language in python node rust csharp; do
-            local bin=
-            [ "$language" != python ] || bin=/usr/bin
-            DOTNET_CLI_TELEMETRY_OPTOUT=1 DOTNET_NOLOGO=1 build_package "$language" \
-                "$work/$clone" "$bin" >"$work/$clone.log" 2>&1 || { cat "$work/$clone.log"; return 1; }
-        done
-        (cd "$work/$clone/out/packages" &&
-            cp "../../rust/target/package/orv-pill-$version.crate" . &&
+        git clone --quiet . "$work/$clone" && mkdir -p "$work/$clone/out/packages"
+        (export DOTNET_CLI_TELEMETRY_OPTOUT=1 DOTNET_NOLOGO=1
+            build_package "$work/$clone" python /usr/bin && build_package "$work/$clone" node &&
+                build_package "$work/$clone" rust && build_package "$work/$clone" csharp
+        ) >"$work/$clone.log" 2>&1 || { cat "$work/$clone.log"; return 1; }
+        (cd "$work/$clone/out/packages" && cp "../../rust/target/package/orv-pill-$version.crate" . &&
             cmake -E tar xf "Orv.Pill.$version.nupkg" lib/netstandard2.0/Orv.Pill.dll)
     done
-    local file
     for file in "orv_pill-$version-py3-none-any.whl" "orv-pill-$version.tgz" \
         "orv-pill-$version.crate" lib/netstandard2.0/Orv.Pill.dll; do
         cmp "$work"/{first,second-at-another-path}/out/packages/"$file"
