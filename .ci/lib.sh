@@ -49,18 +49,6 @@ expect_c_only() {
     done
 }
 
-
-# Builds tests/consumer in <folder> in <configuration> (may be empty), with find_package from
-# <prefix>, and runs it; further arguments go to its configuration.
-consume() {
-    local folder=$1 prefix=$2 config=$3
-    shift 3
-    ctest --build-and-test tests/consumer "$folder" --build-generator "Unix Makefiles" \
-        --build-config "$config" \
-        --build-options -DORV_CONSUME=package "-DCMAKE_PREFIX_PATH=$prefix" "$@" \
-        --test-command consumer
-}
-
 # Prints the code block that follows the line "<!-- snippet: <name> -->" in the Markdown <file>,
 # without its fences, so that a leg runs the docs' code exactly as they show it.
 doc_snippet() {

@@ -25,7 +25,9 @@ release_archives() {
 
     cmake "-DPROGRAM=$linux/bin/orv-selftest" "-DOUTPUT_NAME=$work/linux" -DEXPECT=pass \
         -P tests/expect_output.cmake
-    consume "$work/linux-consumer" "$linux" Release
+    ctest --build-and-test tests/consumer "$work/linux-consumer" --build-generator "Unix Makefiles" \
+        --build-config Release --build-options -DORV_CONSUME=package "-DCMAKE_PREFIX_PATH=$linux" \
+        --test-command consumer
     # Each archive's orv_pill.pc serves a C program where the archive was unpacked, naming that
     # folder and no other: the C consumer from the Linux one, README's C program, for mingw-w64's
     # compiler, from the Windows one.
