@@ -45,10 +45,12 @@ python_port() {
     /usr/bin/python3 -m zipfile -e "$wheel" "$work/wheel" && [ -f "$work/wheel/orv_pill/py.typed" ]
     holds_project_files "$work/wheel" "$sdist.dist-info/LICENSE"
     read -ra minors < <(grep -oE 'Python :: 3\.[0-9]+' python/pyproject.toml | cut -d. -f2 | xargs)
-    grep -qxF "requires-python = \">=3.${minors[0]}\"" python/pyproject.toml
+    grep -qxF "requires-python = \">=3.${minors[0]}\"" python/pyproject.toml ||
+        { echo "Requires-Python is not the oldest classifier, 3.${minors[0]}" >&2; return 1; }
     for minor in "${minors[@]}"; do
         for python in "${PYENV_ROOT:-$HOME/.pyenv}/versions/3.$minor."*/bin/python3 \
             "$(command -v "python3.$minor")"; do [ ! -x "$python" ] || break; done
+        [ -x "$python" ] || { echo "no CPython 3.$minor, which the classifiers name" >&2; return 1; }
         "$python" --version && "$python" -m venv "$work/3.$minor" && cp "$wheel" "$work/3.$minor/"
         readme_example python "$work/3.$minor" "$work/3.$minor/bin" example.py python example.py
         "$work/3.$minor/bin/python" -m unittest discover -s "$work/$sdist/tests"
@@ -70,7 +72,8 @@ node_port() {
     holds_project_files "$work/package" LICENSE test/cases.tsv
     (cd node/versions && npm ci --no-audit --no-fund --loglevel=error)
     oldest=$(node/versions/node_modules/node-oldest/bin/node -p process.versions.node)
-    [ "$(node -p 'require("./node/package.json").engines.node')" = ">=$oldest" ]
+    [ "$(node -p 'require("./node/package.json").engines.node')" = ">=$oldest" ] ||
+        { echo "engines does not name Node $oldest, the oldest tested" >&2; return 1; }
     cp "out/packages/$tarball" "$work/project/" && (cd "$work/project" && npm init -y >/dev/null)
     for bin in "$PWD"/node/versions/node_modules/node-*/bin; do
         readme_example node "$work/project" "$bin" example.mjs node example.mjs
@@ -94,7 +97,7 @@ rust_port() {
     cp "rust/target/package/$crate" out/packages/ && tar xzf "out/packages/$crate" -C "$work"
     holds_project_files "$work/orv-pill-$version" LICENSE tests/cases.tsv
     grep -qxF "rust-version = \"$(/usr/bin/rustc --version | grep -oE '[0-9]+\.[0-9]+')\"" \
-        rust/Cargo.toml
+        rust/Cargo.toml || { echo "rust-version is not Debian's rustc's" >&2; return 1; }
     for bin in /usr/bin "$(dirname "$(command -v cargo)")"; do
         toolchain=$work/$("$bin/rustc" --version | cut -d' ' -f2)
         (cd "$work" && PATH=$bin:$PATH cargo new --offline --quiet --name project "$toolchain")
