@@ -1,10 +1,7 @@
-# GoogleTest for the test suite (GTest::gtest_main), from the first of:
-#   1. an installed GoogleTest package (Debian: libgtest-dev);
-#   2. its sources in FETCHCONTENT_SOURCE_DIR_GOOGLETEST (Debian's googletest package, whose
-#      /usr/src/googletest is taken when nothing else is given);
-#   3. the pinned GoogleTest release at ORV_PILL_GTEST_URL, which FetchContent accepts only with
-#      its SHA256.
-# Without any of them, configuring stops within a minute with a message that says how to get it.
+# GoogleTest for the test suite: the installed package, else its sources in
+# FETCHCONTENT_SOURCE_DIR_GOOGLETEST (Debian's /usr/src/googletest by default), else the pinned
+# release at ORV_PILL_GTEST_URL, checked by its SHA256. Without any, configuring stops within a
+# minute saying how to get it.
 set(ORV_PILL_GTEST_URL
     "https://github.com/google/googletest/archive/refs/tags/release-1.12.1.tar.gz"
     CACHE STRING "Where to download GoogleTest when it is neither installed nor in sources")
@@ -19,9 +16,7 @@ include(FetchContent)
 if(NOT FETCHCONTENT_SOURCE_DIR_GOOGLETEST AND EXISTS /usr/src/googletest/CMakeLists.txt)
     set(FETCHCONTENT_SOURCE_DIR_GOOGLETEST /usr/src/googletest)
 endif()
-# FetchContent retries a download that finds no network for 85 s. One try of this file's own comes
-# first, and fails within the minute saying what to do; FetchContent then checks its bytes. Once
-# FetchContent has unpacked them, nothing is downloaded again.
+# FetchContent retries a download without network for 85 s: one quick try of its own comes first.
 set(archive "${CMAKE_BINARY_DIR}/_deps/googletest-release-1.12.1.tar.gz")
 if(NOT FETCHCONTENT_SOURCE_DIR_GOOGLETEST AND
     NOT EXISTS "${CMAKE_BINARY_DIR}/_deps/googletest-src/CMakeLists.txt")
@@ -46,16 +41,15 @@ FetchContent_Declare(googletest SYSTEM
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-# Always a static GoogleTest, even in a shared build of the library: its DLL would have to sit
-# beside every test program. In a function, so that BUILD_SHARED_LIBS changes for GoogleTest alone.
+# A static GoogleTest even in a shared build, whose DLL would have to sit beside every test; in a
+# function, so that BUILD_SHARED_LIBS changes for GoogleTest alone.
 function(orv_add_googletest)
     set(BUILD_SHARED_LIBS OFF)
     FetchContent_MakeAvailable(googletest)
 endfunction()
 orv_add_googletest()
-# GoogleTest compiles itself with -W4 -WX under every MSVC-like compiler, clang-cl included, so a
-# new warning inside GoogleTest would fail the build. /WX- comes after its own flags and turns
-# that off for GoogleTest alone; this project's targets stay strict.
+# GoogleTest builds itself with -WX under MSVC and clang-cl: a new warning of its own must not fail
+# this build.
 if(MSVC)
     target_compile_options(gtest PRIVATE /WX-)
     target_compile_options(gtest_main PRIVATE /WX-)

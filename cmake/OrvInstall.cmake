@@ -23,11 +23,8 @@ install(DIRECTORY pill/include/orv "${PROJECT_BINARY_DIR}/include/orv"
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
     COMPONENT orv_pill_development)
 # orv_pill.pc, for pkg-config and Meson: it finds the prefix from its own folder and names the
-# library of the build installed last. The static and the shared library of one configuration
-# have the same name but with Visual Studio, so one prefix serves both, installed in either order:
-# where both lie, the linker takes the shared library, which the program then finds through the
-# rpath. The library is C and needs no runtime beside the C one, so the file names none, for plain
-# and --static alike.
+# library of the build installed last. Where the static and the shared library both lie, the linker
+# takes the shared one, found through the rpath. The library is C: no other runtime, even --static.
 file(RELATIVE_PATH orv_pill_pc_to_prefix "/p/${CMAKE_INSTALL_LIBDIR}/pkgconfig" /p)
 if(NOT WIN32)
     set(orv_pill_rpath " -Wl,-rpath,\${libdir}")
@@ -62,8 +59,7 @@ if(ORV_PILL_BUILD_SELFTEST)
     endif()
 endif()
 
-# Named by the library's kind, so that a static and a shared install share the prefix; the package
-# config picks one of them.
+# Named by the library's kind, so that both kinds share a prefix; the package config picks one.
 if(ORV_PILL_SHARED)
     set(orv_pill_kind shared)
 else()
@@ -74,8 +70,7 @@ install(EXPORT orv_pill_targets
     FILE orv_pill-${orv_pill_kind}-targets.cmake
     DESTINATION ${ORV_PILL_INSTALL_CMAKEDIR}
     COMPONENT orv_pill_development)
-# The platform and, on Windows, the compiler family the library was built for: the package config
-# refuses a consumer of another, whose linker could not use it.
+# What the library was built for: the package config refuses a consumer for another.
 include(orv_pillPlatform)
 set(ORV_PILL_BUILT_FOR "${_orv_pill_platform}")
 configure_package_config_file(cmake/orv_pillConfig.cmake.in

@@ -17,35 +17,20 @@ export const FailKind = Object.freeze({
   DeviceRemoved: 5,
 });
 
-// The pills whose texts never change, shared and frozen, so that === tells them apart too.
-const driverNotLoaded = Object.freeze({
-  kind: FailKind.DriverNotLoaded,
-  message: 'Driver not installed -- run installer or enable in SteamVR',
-  actionLabel: 'Open SteamVR',
-  deepLink: 'steam://rungameid/250820',
-  dismissable: false,
-  reserved: false,
-});
-const steamVrNotRunning = Object.freeze({
-  kind: FailKind.SteamVRNotRunning, message: 'SteamVR not running', actionLabel: '', deepLink: '',
-  dismissable: false, reserved: false,
-});
-const micPermission = Object.freeze({
-  kind: FailKind.MicPermission,
-  message: 'Mic access blocked',
-  actionLabel: 'Open Windows mic settings',
-  deepLink: 'ms-settings:privacy-microphone',
-  dismissable: true,
-  reserved: false,
-});
-const deviceRemoved = Object.freeze({
-  kind: FailKind.DeviceRemoved,
-  message: 'Microphone disconnected -- reconnect to resume detection',
-  actionLabel: '',
-  deepLink: '',
-  dismissable: true,
-  reserved: false,
-});
+// A pill is frozen: no caller can change what another is shown.
+function pill(kind, message, actionLabel, deepLink, dismissable) {
+  return Object.freeze({ kind, message, actionLabel, deepLink, dismissable, reserved: false });
+}
+
+// The pills whose texts never change, shared, so that === tells them apart too.
+const driverNotLoaded = pill(FailKind.DriverNotLoaded,
+  'Driver not installed -- run installer or enable in SteamVR', 'Open SteamVR',
+  'steam://rungameid/250820', false);
+const steamVrNotRunning = pill(FailKind.SteamVRNotRunning, 'SteamVR not running', '', '', false);
+const micPermission = pill(FailKind.MicPermission, 'Mic access blocked',
+  'Open Windows mic settings', 'ms-settings:privacy-microphone', true);
+const deviceRemoved = pill(FailKind.DeviceRemoved,
+  'Microphone disconnected -- reconnect to resume detection', '', '', true);
 
 function check(name, value, type) {
   if (typeof value !== type) throw new TypeError(`${name} must be a ${type}, not ${typeof value}`);
@@ -67,12 +52,7 @@ export function selectFailPill(driverLoaded, micState, error, steamVrRunning) {
   if (!driverLoaded) return steamVrRunning ? driverNotLoaded : steamVrNotRunning;
   if (micState === 'permission_denied') return micPermission;
   if (micState === 'missing') return deviceRemoved;
-  if (error) {
-    return Object.freeze({
-      kind: FailKind.Generic, message: error, actionLabel: '', deepLink: '', dismissable: true,
-      reserved: false,
-    });
-  }
+  if (error) return pill(FailKind.Generic, error, '', '', true);
   return null;
 }
 

@@ -50,7 +50,7 @@ python_port() {
     for minor in "${minors[@]}"; do
         for python in "${PYENV_ROOT:-$HOME/.pyenv}/versions/3.$minor."*/bin/python3 \
             "$(command -v "python3.$minor")"; do [ ! -x "$python" ] || break; done
-        [ -x "$python" ] || { echo "no CPython 3.$minor, which the classifiers name" >&2; return 1; }
+        [ -x "$python" ] || { echo "no CPython 3.$minor, which a classifier names" >&2; return 1; }
         "$python" --version && "$python" -m venv "$work/3.$minor" && cp "$wheel" "$work/3.$minor/"
         readme_example python "$work/3.$minor" "$work/3.$minor/bin" example.py python example.py
         "$work/3.$minor/bin/python" -m unittest discover -s "$work/$sdist/tests"

@@ -33,8 +33,9 @@ release_archives() {
         x86_64-w64-mingw32-gcc-posix "$work/readme.c" -o "$work/windows-c.exe" "${flags[@]}"
     [ "$(tools/with-wine wine "$work/windows-c.exe" | tr -d '\r')" = "$MIC_PERMISSION_LINE" ]
 
-    ctest --build-and-test tests/consumer "$work/linux-consumer" --build-generator "Unix Makefiles" \
-        --build-options -DORV_CONSUME=package "-DCMAKE_PREFIX_PATH=$linux" --test-command consumer
+    ctest --build-and-test tests/consumer "$work/linux-consumer" --build-generator \
+        "Unix Makefiles" --build-options -DORV_CONSUME=package "-DCMAKE_PREFIX_PATH=$linux" \
+        --test-command consumer
     doc_snippet HACKING.md mingw-toolchain |
         sed "s|/path/to/${windows##*/}|$windows|" >"$work/user-toolchain.cmake"
     grep -qF "$windows" "$work/user-toolchain.cmake"
