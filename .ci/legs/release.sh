@@ -11,7 +11,9 @@ release_archives() {
     version=$(tools/version)
     rm -rf "$work" && mkdir -p "$work/alone"
     for preset in default mingw; do
-        cmake --preset $preset && cmake --build --preset $preset && cpack --preset $preset
+        cmake --preset $preset
+        cmake --build --preset $preset
+        cpack --preset $preset
     done
     linux=$(basename out/default/orv_pill-"$version"-Linux-*.tar.gz .tar.gz)
     windows=orv_pill-$version-win64-mingw
@@ -25,12 +27,13 @@ release_archives() {
         -DOUTPUT_NAME=out/ci/archives/alone/run -DCRLF=ON -DEXPECT=pass -P tests/expect_output.cmake
 
     read -ra flags < <(PKG_CONFIG_PATH=$linux/lib/pkgconfig pkg-config --cflags --libs orv_pill)
-    [[ ${flags[0]} == -I$linux/* ]] && cc tests/consumer/c/main.c -o "$work/linux-c" "${flags[@]}"
+    [[ ${flags[0]} == -I$linux/* ]]
+    cc tests/consumer/c/main.c -o "$work/linux-c" "${flags[@]}"
     [ "$("$work/linux-c")" = "$MIC_PERMISSION_LINE" ]
     read -ra flags < <(PKG_CONFIG_PATH=$windows/lib/pkgconfig pkg-config --cflags --libs orv_pill)
     doc_snippet README.md c >"$work/readme.c"
-    [[ ${flags[0]} == -I$windows/* ]] &&
-        x86_64-w64-mingw32-gcc-posix "$work/readme.c" -o "$work/windows-c.exe" "${flags[@]}"
+    [[ ${flags[0]} == -I$windows/* ]]
+    x86_64-w64-mingw32-gcc-posix "$work/readme.c" -o "$work/windows-c.exe" "${flags[@]}"
     [ "$(tools/with-wine wine "$work/windows-c.exe" | tr -d '\r')" = "$MIC_PERMISSION_LINE" ]
 
     ctest --build-and-test tests/consumer "$work/linux-consumer" --build-generator \
@@ -70,7 +73,8 @@ publish_dry_run() {
         "orv-pill-$version.crate" "Orv.Pill.$version.nupkg" "Orv.Pill.$version.snupkg")
     log=$(publish_stand_ins "v$version" "$dist" "${files[@]}")
     echo "$log"
-    (cd "$dist" && sha256sum --check SHA256SUMS) && [ "$(wc -l <"$dist/SHA256SUMS")" -eq 12 ]
+    (cd "$dist" && sha256sum --check SHA256SUMS)
+    [ "$(wc -l <"$dist/SHA256SUMS")" -eq 12 ]
     [ "$(grep '^  | ## ' <<<"$log")" = "$(grep "^## $version " CHANGELOG.md | sed 's/^/  | /')" ]
     local wrong="must hold the six archives and six package files of $version and nothing else"
     for i in "${!files[@]}"; do

@@ -3,7 +3,8 @@
 
 # The static build as a newcomer runs it: plain ctest, in a fresh home and Wine prefix.
 windows() {
-    cmake --preset mingw && cmake --build --preset mingw
+    cmake --preset mingw
+    cmake --build --preset mingw
     rm -rf out/wine out/ci/home && mkdir -p out/ci/home
     HOME=$PWD/out/ci/home ctest --preset mingw
 }
@@ -13,7 +14,8 @@ windows() {
 # and runs with. A second tools/with-wine inside the first says why it stops.
 windows_dll() {
     local work=out/ci/visual-studio-abi unpacked
-    cmake --preset mingw-shared && cmake --build --preset mingw-shared
+    cmake --preset mingw-shared
+    cmake --build --preset mingw-shared
     tools/with-wine ctest --preset mingw-shared
     cpack --preset mingw-shared
     rm -rf "$work" && mkdir -p "$work"
