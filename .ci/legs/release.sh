@@ -61,7 +61,8 @@ publish_stand_ins() {
 
 # tools/publish, dry, on stand-ins named as the six archives and six package files: the files
 # listed with checksums that hold, and the version's CHANGELOG section alone as the notes. Refused:
-# a folder that lacks any one file or holds a stray one, and another tag.
+# a folder that lacks any one file or holds a stray one, and another tag. And tools/upload without
+# a token uploads nothing.
 publish_dry_run() {
     local dist=out/ci/dist log i version kind files=()
     version=$(tools/version)
@@ -84,6 +85,8 @@ publish_dry_run() {
     fails_saying "$wrong" publish_stand_ins "v$version" "$dist" "${files[@]}" notes.txt
     fails_saying "the tag is v9.9.9, but CMakeLists.txt gives the project version $version" \
         publish_stand_ins v9.9.9 "$dist" "${files[@]//$version/9.9.9}"
+    [ "$(TOKEN='' tools/upload npm "v$version" "$dist")" = \
+        "npm: its token is not set, so nothing is uploaded" ]
 }
 
 leg archives "release archives" release_archives
