@@ -1,6 +1,6 @@
 # Holds the compiled library to the C interface alone: no C++ name or C++ runtime symbol among its
-# symbols, defined or called; a shared library or DLL exports the two functions of <orv/pill_c.h> and nothing else; a
-# DLL imports only what every Windows has.
+# symbols, defined or called; a shared library or DLL exports the two functions of <orv/pill_c.h>
+# and nothing else; a DLL imports only what every Windows has.
 #   cmake -DLIBRARY=<file> -DNM=<nm> -DOBJDUMP=<objdump> -P c_interface_only.cmake
 cmake_minimum_required(VERSION 3.25)
 execute_process(COMMAND "${NM}" "${LIBRARY}" OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)

@@ -4,8 +4,7 @@
 # README's first command, as a newcomer runs it: its last line is the success line.
 readme_selftest() {
     local output
-    mkdir -p out && doc_snippet README.md selftest >out/readme-selftest.sh
-    output=$(bash -e out/readme-selftest.sh)
+    output=$(run_snippet README.md selftest .)
     echo "$output"
     [ "${output##*$'\n'}" = "all tests passed" ]
 }
@@ -13,8 +12,8 @@ readme_selftest() {
 # README's second command in a fresh folder, warnings as errors; on CI's machine, which has every
 # tool a test may want, no test is skipped.
 readme_suite() {
-    rm -rf out/default && mkdir -p out && doc_snippet README.md suite >out/readme-suite.sh
-    CFLAGS="${CFLAGS:-} -Werror" CXXFLAGS="${CXXFLAGS:-} -Werror" bash -e out/readme-suite.sh |
+    rm -rf out/default && mkdir -p out
+    CFLAGS="${CFLAGS:-} -Werror" CXXFLAGS="${CXXFLAGS:-} -Werror" run_snippet README.md suite . |
         tee out/readme-suite.log
     ! grep -F "(Skipped)" out/readme-suite.log
 }
