@@ -15,12 +15,15 @@ readme_suite() {
     rm -rf out/default && mkdir -p out
     CFLAGS="${CFLAGS:-} -Werror" CXXFLAGS="${CXXFLAGS:-} -Werror" run_snippet README.md suite . |
         tee out/readme-suite.log
-    ! grep -F "(Skipped)" out/readme-suite.log
+    ! grep -F "(Skipped)" out/readme-suite.log >/dev/null ||
+        { echo "CI's machine has every tool, yet the suite skipped:" >&2
+          grep -F "(Skipped)" out/readme-suite.log >&2; return 1; }
 }
 
 # README's second command in a fresh clone without network, GoogleTest's package or its sources
 # (hidden in a namespace of its own): it stops within the minute, naming GoogleTest and saying how
-# to get it. And an archive that is not the pinned release is refused by its SHA256.
+# to get it; so does one whose download server never answers. And an archive that is not the pinned
+# release is refused by its SHA256.
 googletest_download() {
     local work=out/ci/googletest hide='mount -t tmpfs none /usr/src/googletest &&
         mount -t tmpfs none /usr/lib/x86_64-linux-gnu/cmake/GTest'
@@ -28,6 +31,16 @@ googletest_download() {
     doc_snippet README.md suite >"$work/suite.sh"
     fails_saying "GoogleTest, which the test suite needs, is not installed, and downloading it" \
         timeout 60 unshare --mount --net bash -c "$hide && cd $work/clone && bash -e ../suite.sh"
+    # A server that accepts and then says nothing, as on a network that drops packets: the
+    # download's own time limits must end it within the minute. It ends by itself after 70 s.
+    python3 -c 'import socket, time; s = socket.socket(); s.bind(("127.0.0.1", 0)); s.listen()
+print(s.getsockname()[1], flush=True); time.sleep(70)' >"$work/port" &
+    local listener=$! url
+    until [ -s "$work/port" ]; do sleep 0.1; done
+    url=http://127.0.0.1:$(cat "$work/port")/gtest.tar.gz
+    fails_saying "downloading it from $url failed" timeout 60 unshare --mount bash -c \
+        "$hide && cmake --preset default -B $work/silent -DORV_PILL_GTEST_URL=$url"
+    kill "$listener"
     tar -czf "$work/not-the-release.tar.gz" -C /usr/src googletest
     fails_saying "does not match expected value" unshare --mount bash -c "$hide && cmake --preset \
         default -B $work/download -DORV_PILL_GTEST_URL=file://$PWD/$work/not-the-release.tar.gz"

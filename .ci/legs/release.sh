@@ -76,7 +76,8 @@ publish_dry_run() {
     echo "$log"
     (cd "$dist" && sha256sum --check SHA256SUMS)
     [ "$(wc -l <"$dist/SHA256SUMS")" -eq 12 ]
-    [ "$(grep '^  | ## ' <<<"$log")" = "$(grep "^## $version " CHANGELOG.md | sed 's/^/  | /')" ]
+    [ "$(grep '^  | ## ' <<<"$log")" = "$(grep "^## $version " CHANGELOG.md | sed 's/^/  | /')" ] ||
+        { echo "the notes are not CHANGELOG.md's section $version alone" >&2; return 1; }
     local wrong="must hold the six archives and six package files of $version and nothing else"
     for i in "${!files[@]}"; do
         fails_saying "$wrong" \
