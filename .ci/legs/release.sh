@@ -59,23 +59,19 @@ publish_stand_ins() {
     tools/publish --dry-run "$1" "$2"
 }
 
-# tools/publish, dry, on stand-ins named as the six archives and six package files: the files
+# tools/publish, dry, on stand-ins named as it lists the release's twelve files: the files
 # listed with checksums that hold, and the version's CHANGELOG section alone as the notes. Refused:
 # a folder that lacks any one file or holds a stray one, and another tag. And tools/upload without
 # a token uploads nothing.
 publish_dry_run() {
-    local dist=out/ci/dist log i version kind files=()
+    local dist=out/ci/dist log i version files
     version=$(tools/version)
-    for kind in "" -shared; do
-        files+=("orv_pill-$version-Linux-x86_64-glibc2.36$kind.tar.gz"
-            "orv_pill-$version-win64-mingw$kind.zip" "orv_pill-$version-win64-msvc$kind.zip")
-    done
-    files+=("orv_pill-$version-py3-none-any.whl" "orv_pill-$version.tar.gz" "orv-pill-$version.tgz"
-        "orv-pill-$version.crate" "Orv.Pill.$version.nupkg" "Orv.Pill.$version.snupkg")
+    mapfile -t files < <(tools/publish --list "v$version")
     log=$(publish_stand_ins "v$version" "$dist" "${files[@]}")
     echo "$log"
     (cd "$dist" && sha256sum --check SHA256SUMS)
-    [ "$(wc -l <"$dist/SHA256SUMS")" -eq 12 ]
+    [ "$(wc -l <"$dist/SHA256SUMS")" -eq 12 ] ||
+        { echo "SHA256SUMS does not list twelve files" >&2; return 1; }
     [ "$(grep '^  | ## ' <<<"$log")" = "$(grep "^## $version " CHANGELOG.md | sed 's/^/  | /')" ] ||
         { echo "the notes are not CHANGELOG.md's section $version alone" >&2; return 1; }
     local wrong="must hold the six archives and six package files of $version and nothing else"
@@ -87,7 +83,8 @@ publish_dry_run() {
     fails_saying "the tag is v9.9.9, but CMakeLists.txt gives the project version $version" \
         publish_stand_ins v9.9.9 "$dist" "${files[@]//$version/9.9.9}"
     [ "$(TOKEN='' tools/upload npm "v$version" "$dist")" = \
-        "npm: its token is not set, so nothing is uploaded" ]
+        "npm: its token is not set, so nothing is uploaded" ] ||
+        { echo "tools/upload without a token did not say that it skipped" >&2; return 1; }
 }
 
 leg archives "release archives" release_archives
