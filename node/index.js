@@ -32,8 +32,9 @@ const micPermission = pill(FailKind.MicPermission, 'Mic access blocked',
 const deviceRemoved = pill(FailKind.DeviceRemoved,
   'Microphone disconnected -- reconnect to resume detection', '', '', true);
 
-function check(name, value, type) {
-  if (typeof value !== type) throw new TypeError(`${name} must be a ${type}, not ${typeof value}`);
+// The error for an argument of the wrong type, naming null as null (typeof says "object").
+function wrongType(name, type, value) {
+  return new TypeError(`${name} must be a ${type}, not ${value === null ? 'null' : typeof value}`);
 }
 
 /**
@@ -45,10 +46,15 @@ function check(name, value, type) {
  * undefined).
  */
 export function selectFailPill(driverLoaded, micState, error, steamVrRunning) {
-  check('driverLoaded', driverLoaded, 'boolean');
-  check('micState', micState, 'string');
-  if (error !== null && error !== undefined) check('error', error, 'string');
-  check('steamVrRunning', steamVrRunning, 'boolean');
+  // The checks are written out, since a healthy display calls this on every poll.
+  if (typeof driverLoaded !== 'boolean') throw wrongType('driverLoaded', 'boolean', driverLoaded);
+  if (typeof micState !== 'string') throw wrongType('micState', 'string', micState);
+  if (error !== null && error !== undefined && typeof error !== 'string') {
+    throw wrongType('error', 'string', error);
+  }
+  if (typeof steamVrRunning !== 'boolean') {
+    throw wrongType('steamVrRunning', 'boolean', steamVrRunning);
+  }
   if (!driverLoaded) return steamVrRunning ? driverNotLoaded : steamVrNotRunning;
   if (micState === 'permission_denied') return micPermission;
   if (micState === 'missing') return deviceRemoved;

@@ -71,7 +71,7 @@ public class PillTest
     }
 
     [Fact]
-    public void PillsDifferingInOneMemberAreUnequal()
+    public void PillsDifferingInOneMemberAreUnequalWithHashesThatDiffer()
     {
         var pill = new FailPill(FailKind.Generic, "lost", "label", "link", true, false);
         foreach (FailPill other in new[]
@@ -85,6 +85,7 @@ public class PillTest
         })
         {
             Assert.True(pill != other && !pill.Equals(other) && !pill.Equals((object)other), other.ToString());
+            Assert.True(pill.GetHashCode() != other.GetHashCode(), $"the hash skips a member: {other}");
         }
     }
 }

@@ -21,9 +21,9 @@ namespace Orv
         DeviceRemoved = 5,
     }
 
-    /// <summary>One failure notice, immutable and compared by value. An empty ActionLabel and
-    /// DeepLink mean that it offers no action.</summary>
-    public sealed class FailPill : IEquatable<FailPill>
+    /// <summary>One failure notice, immutable and compared by value: <c>==</c>, <c>Equals</c> and
+    /// <c>GetHashCode</c> take every member. An empty ActionLabel and DeepLink mean that it offers no action.</summary>
+    public sealed record FailPill
     {
         /// <summary>A pill of these members.</summary>
         /// <exception cref="ArgumentNullException">A text is null; an empty one means none.</exception>
@@ -50,19 +50,7 @@ namespace Orv
         /// <summary>Always false in a pill that SelectFailPill returns.</summary>
         public bool Reserved { get; }
 
-        /// <summary>Whether every member is the same.</summary>
-        public bool Equals(FailPill? other) =>
-            other is object && Kind == other.Kind && Message == other.Message && ActionLabel == other.ActionLabel &&
-            DeepLink == other.DeepLink && Dismissable == other.Dismissable && Reserved == other.Reserved;
-        /// <inheritdoc/>
-        public override bool Equals(object? obj) => Equals(obj as FailPill);
-        /// <inheritdoc/>
-        public override int GetHashCode() => ((int)Kind * 31 + Message.GetHashCode()) * 31 + DeepLink.GetHashCode();
-        /// <summary>Whether every member is the same, or both are null.</summary>
-        public static bool operator ==(FailPill? left, FailPill? right) => ReferenceEquals(left, right) || (left is object && left.Equals(right));
-        /// <summary>Whether a member differs.</summary>
-        public static bool operator !=(FailPill? left, FailPill? right) => !(left == right);
-        /// <inheritdoc/>
+        /// <summary>The members, the texts in quotes, so that an empty text or a blank at its end shows.</summary>
         public override string ToString() =>
             $"FailPill {{ Kind = {Kind}, Message = \"{Message}\", ActionLabel = \"{ActionLabel}\", DeepLink = \"{DeepLink}\", Dismissable = {Dismissable}, Reserved = {Reserved} }}";
     }

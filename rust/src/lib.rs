@@ -12,10 +12,16 @@
 //! assert_eq!(select_fail_pill(true, "active", None, true), None);
 //! ```
 
-/// What a pill is about. The values are fixed: callers may store or transmit them.
+/// What a pill is about. The values are fixed: callers may store or transmit them, and read one
+/// back with [`FailKind::try_from`].
 ///
 /// ```
-/// assert_eq!(orv_pill::FailKind::DeviceRemoved as i32, 5);
+/// use orv_pill::{FailKind, UnknownFailKind};
+///
+/// assert_eq!(FailKind::DeviceRemoved as i32, 5);
+/// assert_eq!(FailKind::try_from(5), Ok(FailKind::DeviceRemoved));
+/// assert_eq!(FailKind::try_from(4), Err(UnknownFailKind(4)));
+/// assert_eq!(UnknownFailKind(4).to_string(), "4 is the value of no FailKind");
 /// ```
 #[repr(i32)]
 #[derive(Debug, Clone, Copy, PartialEq, Eq, Hash)]
@@ -31,6 +37,34 @@ pub enum FailKind {
     /// The microphone is missing. No kind has the value 4.
     DeviceRemoved = 5,
 }
+
+impl TryFrom<i32> for FailKind {
+    type Error = UnknownFailKind;
+
+    /// The kind whose value is `value`, or [`UnknownFailKind`] for a number that is no kind.
+    fn try_from(value: i32) -> Result<Self, Self::Error> {
+        match value {
+            0 => Ok(FailKind::Generic),
+            1 => Ok(FailKind::MicPermission),
+            2 => Ok(FailKind::DriverNotLoaded),
+            3 => Ok(FailKind::SteamVRNotRunning),
+            5 => Ok(FailKind::DeviceRemoved),
+            _ => Err(UnknownFailKind(value)),
+        }
+    }
+}
+
+/// A number that is the value of no [`FailKind`], as [`FailKind::try_from`] found it.
+#[derive(Debug, Clone, Copy, PartialEq, Eq, Hash)]
+pub struct UnknownFailKind(pub i32);
+
+impl std::fmt::Display for UnknownFailKind {
+    fn fmt(&self, f: &mut std::fmt::Formatter<'_>) -> std::fmt::Result {
+        write!(f, "{} is the value of no FailKind", self.0)
+    }
+}
+
+impl std::error::Error for UnknownFailKind {}
 
 /// One failure notice: a plain value that the caller owns, compared member by member.
 ///

@@ -1,5 +1,5 @@
 //! The Rust port on the project's table of cases (tests/cases.tsv).
-use orv_pill::{select_fail_pill, FailKind, FailPill};
+use orv_pill::{select_fail_pill, FailKind, FailPill, UnknownFailKind};
 
 /// A field of the table as the text it stands for (its escapes are described in the table).
 fn decode(field: &str) -> String {
@@ -28,30 +28,20 @@ fn decode(field: &str) -> String {
 fn cases() {
     let path = concat!(env!("CARGO_MANIFEST_DIR"), "/tests/cases.tsv");
     let table = std::fs::read_to_string(path).expect("the table of cases");
-    let kinds = [
-        FailKind::Generic,
-        FailKind::MicPermission,
-        FailKind::DriverNotLoaded,
-        FailKind::SteamVRNotRunning,
-        FailKind::DeviceRemoved,
-    ];
     let mut count = 0;
     for line in table
         .lines()
         .filter(|line| !line.is_empty() && !line.starts_with('#'))
     {
         let f: Vec<&str> = line.split('\t').collect();
-        let expected = kinds
-            .into_iter()
-            .find(|kind| (*kind as i32).to_string() == f[5])
-            .map(|kind| FailPill {
-                kind,
-                message: decode(f[6]),
-                action_label: decode(f[7]),
-                deep_link: decode(f[8]),
-                dismissable: f[9] == "true",
-                reserved: false,
-            });
+        let expected = f[5].parse().ok().map(|value: i32| FailPill {
+            kind: FailKind::try_from(value).unwrap(),
+            message: decode(f[6]),
+            action_label: decode(f[7]),
+            deep_link: decode(f[8]),
+            dismissable: f[9] == "true",
+            reserved: false,
+        });
         let error = Some(f[3]).filter(|error| *error != "-").map(decode);
         assert_eq!(
             select_fail_pill(
@@ -84,5 +74,21 @@ fn pills_differing_in_one_member_are_unequal() {
         let mut other = pill.clone();
         change(&mut other);
         assert_ne!(pill, other, "member {member}");
+    }
+}
+
+#[test]
+fn a_kind_reads_back_from_its_value_and_no_other_number_does() {
+    for value in [i32::MIN, -1, 0, 1, 2, 3, 4, 5, 6, i32::MAX] {
+        let expected = if (0..=5).contains(&value) && value != 4 {
+            Ok(value)
+        } else {
+            Err(UnknownFailKind(value))
+        };
+        assert_eq!(
+            FailKind::try_from(value).map(|kind| kind as i32),
+            expected,
+            "read back from {value}"
+        );
     }
 }
