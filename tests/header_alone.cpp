@@ -18,24 +18,18 @@ static_assert(std::is_copy_constructible_v<std::optional<orv::FailPill>>,
 static_assert(std::is_same_v<std::underlying_type_t<orv::FailKind>, std::int32_t>,
               "FailKind is an int32_t, as the C record's kind");
 // The kinds' values are fixed, the same in both interfaces: callers store and transmit them.
-// NOLINTBEGIN(misc-redundant-expression)
-static_assert(static_cast<int>(orv::FailKind::Generic) == 0 && ORV_FAIL_KIND_GENERIC == 0,
-              "Generic is 0 in C++ and C");
-static_assert(static_cast<int>(orv::FailKind::MicPermission) == 1 &&
-                  ORV_FAIL_KIND_MIC_PERMISSION == 1,
-              "MicPermission is 1 in C++ and C");
-static_assert(static_cast<int>(orv::FailKind::DriverNotLoaded) == 2 &&
-                  ORV_FAIL_KIND_DRIVER_NOT_LOADED == 2,
-              "DriverNotLoaded is 2 in C++ and C");
-static_assert(static_cast<int>(orv::FailKind::SteamVRNotRunning) == 3 &&
-                  ORV_FAIL_KIND_STEAMVR_NOT_RUNNING == 3,
-              "SteamVRNotRunning is 3 in C++ and C");
-static_assert(static_cast<int>(orv::FailKind::DeviceRemoved) == 5 &&
-                  ORV_FAIL_KIND_DEVICE_REMOVED == 5,
-              "DeviceRemoved is 5 in C++ and C");
+// NOLINTNEXTLINE(cppcoreguidelines-macro-usage): names the kind in the message
+#define ORV_KIND_IS(kind, macro, value)                                                   \
+    static_assert(static_cast<int>(orv::FailKind::kind) == (value) && (macro) == (value), \
+                  #kind " is " #value " in C++ and C")
+ORV_KIND_IS(Generic, ORV_FAIL_KIND_GENERIC, 0);
+ORV_KIND_IS(MicPermission, ORV_FAIL_KIND_MIC_PERMISSION, 1);
+ORV_KIND_IS(DriverNotLoaded, ORV_FAIL_KIND_DRIVER_NOT_LOADED, 2);
+ORV_KIND_IS(SteamVRNotRunning, ORV_FAIL_KIND_STEAMVR_NOT_RUNNING, 3);
+ORV_KIND_IS(DeviceRemoved, ORV_FAIL_KIND_DEVICE_REMOVED, 5);
+// NOLINTNEXTLINE(misc-redundant-expression)
 static_assert(ORV_PILL_SELECTED == 1 && ORV_PILL_NONE == 0 && ORV_PILL_INVALID_ARGUMENT == -1,
               "the C results are 1, 0 and -1");
-// NOLINTEND(misc-redundant-expression)
 
 // The C record's members and layout on every target, which other languages' foreign-function
 // layers declare again by number, with P the size of a pointer.
