@@ -9,6 +9,7 @@
 #   -DEXPECT=pass           the success line on standard output, status 0
 #   -DEXPECT=write-error    standard output is a full device: the write failure on standard error
 #   -DEXPECT=closed-pipe    standard output is a pipe whose reader has gone: the same
+#   -DEXPECT=mic-permission README's line of the MicPermission pill, status 0 (README's programs)
 cmake_minimum_required(VERSION 3.25)
 
 if(CRLF)
@@ -22,6 +23,11 @@ if(EXPECT STREQUAL "pass")
     set(expected_stdout "all tests passed${eol}")
     set(expected_stderr "")
     set(expected_status 0)
+elseif(EXPECT STREQUAL "mic-permission")
+    set(expected_stdout
+        "Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]${eol}")
+    set(expected_stderr "")
+    set(expected_status 0)
 elseif(EXPECT STREQUAL "write-error" OR EXPECT STREQUAL "closed-pipe")
     if(EXPECT STREQUAL "write-error")
         set(stdout_file /dev/full)
@@ -30,7 +36,8 @@ elseif(EXPECT STREQUAL "write-error" OR EXPECT STREQUAL "closed-pipe")
     set(expected_stderr "FAIL: could not write to standard output${eol}")
     set(expected_status 1)
 else()
-    message(FATAL_ERROR "EXPECT must be pass, write-error or closed-pipe, not '${EXPECT}'")
+    message(FATAL_ERROR
+        "EXPECT must be pass, mic-permission, write-error or closed-pipe, not '${EXPECT}'")
 endif()
 
 # The streams go to files and are read back as bytes: execute_process's own output variables

@@ -46,15 +46,10 @@ print(s.getsockname()[1], flush=True); time.sleep(70)' >"$work/port" &
         default -B $work/download -DORV_PILL_GTEST_URL=file://$PWD/$work/not-the-release.tar.gz"
 }
 
-# The shared library (its exports are a test of the preset): the soname changes with the major
-# version only, and the archive is named apart.
+# The shared library (its exports and soname are tests of the preset), and its archive named apart.
 linux_shared() {
-    local version
-    version=$(tools/version)
-    configure_build_test shared
-    readelf -d out/shared/pill/liborv_pill.so | grep -F "soname: [liborv_pill.so.${version%%.*}]"
-    cpack --preset shared
-    ls "out/shared/orv_pill-$version-Linux-"*-shared.tar.gz
+    cmake --workflow --preset shared
+    ls "out/shared/orv_pill-$(tools/version)-Linux-"*-shared.tar.gz
 }
 
 # Every workflow, linted by the pinned actionlint; the Windows job runs README's commands as
@@ -71,52 +66,20 @@ workflows() {
 
 # The suite runs every line of the library and the program, counted from zero.
 coverage() {
-    cmake --preset coverage
-    cmake --build --preset coverage
-    find out/coverage -name '*.gcda' -delete
-    ctest --preset coverage
+    [ ! -d out/coverage ] || find out/coverage -name '*.gcda' -delete
+    cmake --workflow --preset coverage
     gcovr --root . --filter pill/ --filter selftest/ --print-summary --fail-under-line 100 \
         out/coverage
-}
-
-# Installed from the selftest preset: README's C program with cc; README's C++ program with
-# libstdc++ of either string ABI and with libc++, the last two also running the table of cases.
-other_consumers() {
-    local work=$PWD/out/ci/consumers flags compiler
-    rm -rf "$work" && mkdir -p "$work"
-    cmake --preset selftest
-    cmake --build --preset selftest
-    cmake --install out/selftest --prefix "$work/prefix"
-    export PKG_CONFIG_PATH=$work/prefix/lib/pkgconfig
-    read -ra flags < <(pkg-config --cflags --libs orv_pill)
-    doc_snippet README.md c >"$work/readme.c"
-    doc_snippet README.md cpp >"$work/readme.cpp"
-    cc -std=c99 -Wall -Wextra -Werror "$work/readme.c" -o "$work/c" "${flags[@]}"
-    [ "$("$work/c")" = "$MIC_PERMISSION_LINE" ]
-    for compiler in g++ "g++ -D_GLIBCXX_USE_CXX11_ABI=0" "clang++ -std=c++17 -stdlib=libc++"; do
-        # shellcheck disable=SC2086 # each compiler is a command and its flags
-        $compiler -Wall -Wextra -Werror "$work/readme.cpp" -o "$work/cpp" "${flags[@]}"
-        [ "$("$work/cpp")" = "$MIC_PERMISSION_LINE" ]
-        [ "$compiler" != g++ ] || continue
-        # shellcheck disable=SC2086
-        $compiler tests/pill_cases.cpp -o "$work/cases" "${flags[@]}"
-        "$work/cases" tests/cases.tsv
-    done
 }
 
 leg selftest "self-test program (README)" readme_selftest
 leg suite "test suite (README), warnings as errors" readme_suite
 leg gtest-download "GoogleTest from the pinned download" googletest_download
 leg shared "g++, shared library" linux_shared
-leg clang "clang++, warnings as errors" "configure_build_test clang"
+leg clang "clang++, warnings as errors" "cmake --workflow --preset clang"
 leg lint "format, clang-tidy, cppcheck, shellcheck" tools/lint
 leg workflows "workflows (actionlint)" workflows
-leg asan "AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer" "configure_build_test asan"
-leg tsan "ThreadSanitizer" "configure_build_test tsan"
+leg asan "AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer" \
+    "cmake --workflow --preset asan"
+leg tsan "ThreadSanitizer" "cmake --workflow --preset tsan"
 leg coverage "coverage of pill/ and selftest/" coverage
-leg consumers "other languages, standard libraries and build systems" other_consumers
-# The default preset's tests of one prefix holding both kinds, and Debug beside Release, alone.
-leg both-kinds "static and shared library in one prefix, either order" \
-    "configure_build_test default -R (static-shared|shared-static)" rerun
-leg one-prefix "Debug and Release in one prefix" "configure_build_test default -R debug-release" \
-    rerun

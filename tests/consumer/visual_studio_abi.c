@@ -23,6 +23,6 @@ void start(void) {
     print(pill.action_label, pill.action_label_size);
     print(" -> ", 4);
     print(pill.deep_link, pill.deep_link_size);
-    print("]\n", 2);
+    print("]\r\n", 3);
     ExitProcess(0);
 }

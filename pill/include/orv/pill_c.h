@@ -55,8 +55,9 @@ extern "C" {
 #define ORV_PILL_INVALID_ARGUMENT (-1) /* an argument cannot be read; nothing is written */
 /* NOLINTEND(cppcoreguidelines-macro-usage, modernize-macro-to-enum) */
 
-/* One failure notice for the status display. The layout is fixed: on a 64-bit target the record
- * is 64 bytes, each pointer and size 8, at the offsets 8, 16, ... 48; the flags at 56 and 57.
+/* One failure notice for the status display. The layout is fixed on every target: with P the size
+ * of a pointer and of size_t, `kind` at 0, each pointer and size P bytes at P, 2P, ... 6P, the
+ * flags at 7P and 7P + 1, the record 8P bytes (64 on a 64-bit target).
  * NOLINTNEXTLINE(modernize-use-using) */
 typedef struct orv_fail_pill_view {
     int32_t kind; /* one of the ORV_FAIL_KIND_ values */
