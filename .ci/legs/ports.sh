@@ -20,14 +20,16 @@ readme_example() {
     [ "$(cd "$project" && PATH=${bin:+$bin:}$PATH "${@:5}" 2>&1)" = "$MIC_PERMISSION_LINE" ]
 }
 
-# Every manifest, and each port's own version text, gives the project's version.
+# Every manifest, and each port's own version text, gives exactly the project's version.
 port_versions() {
-    local version file
+    local version file found
     version=$(tools/version)
     for file in python/pyproject.toml python/orv_pill/__init__.py node/package.json node/index.js \
         rust/Cargo.toml csharp/Orv.Pill/Orv.Pill.csproj csharp/Orv.Pill/Pill.cs; do
-        grep -qE "(version\"?: |version = |__version__ = |<Version>|return '|=> \")\"?$version\b" \
-            "$file" || { echo "$file does not give the version $version" >&2; return 1; }
+        found=$(sed -nE "s/^ *(version = \"|__version__ = \"|\"version\": \"|<Version>|return '|\
+.*LibraryVersion => \")([^\"'<]*).*/\2/p" "$file")
+        [ "$found" = "$version" ] ||
+            { echo "$file gives the version '$found', not the project's $version" >&2; return 1; }
     done
 }
 
