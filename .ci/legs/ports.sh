@@ -1,8 +1,30 @@
-# The legs of the packages. Each builds its package with HACKING.md's command into out/packages/,
-# runs its ecosystem's validators, checks that the licence and the table inside are the project's
-# bytes, and, on every language version its manifest claims, installs it into a fresh project with
-# README's command, where README's example prints the pill, and runs its tests from the package.
+# The legs of the packages. Each builds its package with HACKING.md's command in a fresh clone and
+# copies it into out/packages/, where the release takes it; runs its ecosystem's validators; checks
+# that the licence and the table inside are the project's bytes; installs it into a fresh project
+# with README's command, where README's example prints the pill; and has its language's own tool
+# run its tests from the package on every version its manifest claims.
 # shellcheck shell=bash
+export DOTNET_CLI_TELEMETRY_OPTOUT=1 DOTNET_NOLOGO=1
+
+version=$(tools/version)
+
+# Clones the project to <clone> unless there, and builds there each <language>'s package with
+# HACKING.md's command as written, as a newcomer runs it: nothing made ready, their PATH.
+build_packages() {
+    local language
+    [ -d "$1" ] || git clone --quiet . "$1" || return
+    for language in "${@:2}"; do run_snippet HACKING.md "package-$language" "$1" || return; done
+}
+
+# Builds <language>'s package in a fresh clone, out/ci/<language>/clone, and copies its <file>s
+# (paths in the clone) into out/packages/, where the release takes them.
+package() {
+    local file
+    rm -rf "out/ci/$1"
+    build_packages "out/ci/$1/clone" "$1"
+    mkdir -p out/packages
+    for file in "${@:2}"; do cp "out/ci/$1/clone/$file" out/packages/; done
+}
 
 # The unpacked package <folder> holds the project's LICENSE at <licence>, and its table at <table>.
 holds_project_files() {
@@ -14,154 +36,132 @@ holds_project_files() {
 # In <project>, with <bin> first on PATH if given: README's <language>-install, then its
 # <language>-example, saved as <file> and run by <command...>, prints the pill and nothing else.
 readme_example() {
-    local language=$1 project=$2 bin=$3 file=$4
+    local language=$1 project=$2 bin=$3 file=$4 printed
     run_snippet README.md "$language-install" "$project" "$bin"
     doc_snippet README.md "$language-example" >"$project/$file"
-    [ "$(cd "$project" && PATH=${bin:+$bin:}$PATH "${@:5}" 2>&1)" = "$MIC_PERMISSION_LINE" ]
+    printed=$(cd "$project" && PATH=${bin:+$bin:}$PATH "${@:5}" 2>&1)
+    [ "$printed" = "$MIC_PERMISSION_LINE" ] ||
+        { echo "README's $language example printed: $printed" >&2; return 1; }
 }
 
-# Every manifest, and each port's own version text, gives the project's version.
+# Every manifest, and each port's own version text, gives exactly the project's version.
 port_versions() {
-    local version file
-    version=$(tools/version)
+    local file found
     for file in python/pyproject.toml python/orv_pill/__init__.py node/package.json node/index.js \
         rust/Cargo.toml csharp/Orv.Pill/Orv.Pill.csproj csharp/Orv.Pill/Pill.cs; do
-        grep -qE "(version\"?: |version = |__version__ = |<Version>|return '|=> \")\"?$version\b" \
-            "$file" || { echo "$file does not give the version $version" >&2; return 1; }
+        found=$(sed -nE "s/^ *(version = \"|__version__ = \"|\"version\": \"|<Version>|return '|\
+.*LibraryVersion => \")([^\"'<]*).*/\2/p" "$file")
+        [ "$found" = "$version" ] ||
+            { echo "$file gives the version '$found', not the project's $version" >&2; return 1; }
     done
 }
 
-# twine and mypy; every CPython the classifiers name, the oldest being Requires-Python's floor
-# (pyenv's, or python3.N on PATH), each with the wheel in a venv and the sdist's tests.
+# twine, mypy, py.typed; README's example with the first python3 on PATH; nox's sessions (the
+# package's noxfile.py) run the sdist's tests on the wheel with every CPython the classifiers claim.
 python_port() {
-    local work=$PWD/out/ci/python version minor minors python
-    version=$(tools/version)
-    local wheel=out/packages/orv_pill-$version-py3-none-any.whl sdist=orv_pill-$version
-    rm -rf "$work" python/build "out/packages/$sdist"* && mkdir -p "$work" out/packages
-    run_snippet HACKING.md package-python . /usr/bin
+    local work=$PWD/out/ci/python sdist=orv_pill-$version
+    local wheel=$PWD/out/packages/$sdist-py3-none-any.whl
+    package python "out/packages/$sdist"{.tar.gz,-py3-none-any.whl}
     twine check --strict "$wheel" "out/packages/$sdist.tar.gz"
-    (cd python && /usr/bin/python3 -m mypy orv_pill)
     tar xzf "out/packages/$sdist.tar.gz" -C "$work"
+    (cd "$work/$sdist" && /usr/bin/python3 -m mypy orv_pill)
     holds_project_files "$work/$sdist" LICENSE tests/cases.tsv
     /usr/bin/python3 -m zipfile -e "$wheel" "$work/wheel"
-    [ -f "$work/wheel/orv_pill/py.typed" ]
+    [ -f "$work/wheel/orv_pill/py.typed" ] || { echo "the wheel has no py.typed" >&2; return 1; }
     holds_project_files "$work/wheel" "$sdist.dist-info/LICENSE"
-    read -ra minors < <(grep -oE 'Python :: 3\.[0-9]+' python/pyproject.toml | cut -d. -f2 | xargs)
-    grep -qxF "requires-python = \">=3.${minors[0]}\"" python/pyproject.toml ||
-        { echo "Requires-Python is not the oldest classifier, 3.${minors[0]}" >&2; return 1; }
-    for minor in "${minors[@]}"; do
-        for python in "${PYENV_ROOT:-$HOME/.pyenv}/versions/3.$minor."*/bin/python3 \
-            "$(command -v "python3.$minor")"; do [ ! -x "$python" ] || break; done
-        [ -x "$python" ] || { echo "no CPython 3.$minor, which a classifier names" >&2; return 1; }
-        "$python" --version
-        "$python" -m venv "$work/3.$minor"
-        cp "$wheel" "$work/3.$minor/"
-        readme_example python "$work/3.$minor" "$work/3.$minor/bin" example.py python example.py
-        "$work/3.$minor/bin/python" -m unittest discover -s "$work/$sdist/tests"
-    done
+    python3 -m venv "$work/venv" && cp "$wheel" "$work/venv/"
+    readme_example python "$work/venv" "$work/venv/bin" example.py python example.py
+    # pyenv shows nox its CPythons once they are selected, as `pyenv shell` selects them.
+    (cd "$work/$sdist" &&
+        PYENV_VERSION=$(pyenv versions --bare 2>/dev/null | paste -sd:) nox -- "$wheel")
 }
 
-# npm run lint (tsc, publint, arethetypeswrong) and npm publish's dry run; in the project that npm
-# init makes, on the oldest Node that engines allows and the newest LTS line, README's example as
-# the ES module README names, and the package's tests through import and require.
+# npm run lint (tsc, publint, arethetypeswrong) and npm publish's dry run; README's example, as the
+# ES module README names, in the project that npm init makes, on engines' floor; then node/versions'
+# npm test runs the installed package's tests on each Node it pins.
 node_port() {
-    local work=$PWD/out/ci/node version bin oldest
-    version=$(tools/version)
-    local tarball=orv-pill-$version.tgz
-    rm -rf "$work" "out/packages/$tarball" && mkdir -p "$work/project" out/packages
-    (cd node && npm ci --no-audit --no-fund --loglevel=error && npm run -s lint &&
+    local work=$PWD/out/ci/node tarball=orv-pill-$version.tgz
+    local versions=$work/clone/node/versions
+    local oldest=$versions/node_modules/node-oldest/bin
+    package node "out/packages/$tarball"
+    (cd "$work/clone/node" && npm ci --no-audit --no-fund --loglevel=error && npm run -s lint &&
         npm publish --dry-run --loglevel=warn)
-    run_snippet HACKING.md package-node .
     tar xzf "out/packages/$tarball" -C "$work"
     holds_project_files "$work/package" LICENSE test/cases.tsv
-    (cd node/versions && npm ci --no-audit --no-fund --loglevel=error)
-    oldest=$(node/versions/node_modules/node-oldest/bin/node -p process.versions.node)
-    [ "$(node -p 'require("./node/package.json").engines.node')" = ">=$oldest" ] ||
-        { echo "engines does not name Node $oldest, the oldest tested" >&2; return 1; }
-    cp "out/packages/$tarball" "$work/project/"
+    (cd "$versions" && npm ci --no-audit --no-fund --loglevel=error)
+    local engines
+    engines=$(node -p 'require("./node/package.json").engines.node')
+    [ "$engines" = ">=$("$oldest/node" -p process.versions.node)" ] ||
+        { echo "engines ($engines) does not name node/versions' oldest Node" >&2; return 1; }
+    mkdir "$work/project" && cp "out/packages/$tarball" "$work/project/"
     (cd "$work/project" && npm init -y >/dev/null)
-    for bin in "$PWD"/node/versions/node_modules/node-*/bin; do
-        readme_example node "$work/project" "$bin" example.mjs node example.mjs
-        (cd "$work/project/node_modules/orv-pill" && PATH=$bin:$PATH npm test)
-    done
+    readme_example node "$work/project" "$oldest" example.mjs node example.mjs
+    (cd "$work/project/node_modules/orv-pill" && npm test --prefix "$versions")
 }
 
-# rustfmt, clippy's pedantic lints, rustdoc's missing_docs; with Debian's Rust, which is
-# rust-version, and with the newest stable, README's example and the crate's tests, doc examples
-# among them, in the unpacked crate.
+# rustfmt, clippy's pedantic lints, rustdoc's missing_docs; README's example with Debian's Rust,
+# which is rust-version; in the unpacked crate, its tests, cases.rs by name, and doc examples, with
+# Debian's Rust and with rustup's stable.
 rust_port() {
-    local work=$PWD/out/ci/rust version bin toolchain
-    version=$(tools/version)
-    local crate=orv-pill-$version.crate
-    rm -rf "$work" rust/target/package "out/packages/$crate" && mkdir -p "$work" out/packages
-    if [ -e rust/build.rs ] || grep -qE '^\[(build-)?dependencies\]|^build *=' rust/Cargo.toml; then
+    local work=$PWD/out/ci/rust crate=orv-pill-$version bin
+    package rust "rust/target/package/$crate.crate"
+    if [ -e rust/build.rs ] || grep -qE '^\[(build-)?dependencies|^build *=' rust/Cargo.toml; then
         echo "the crate has a dependency or a build script, which README says it has not" >&2
         return 1
     fi
-    (cd rust && cargo fmt --check &&
+    (cd "$work/clone/rust" && cargo fmt --check &&
         cargo clippy --offline --all-targets -- -D warnings -W clippy::pedantic &&
         RUSTDOCFLAGS="-D missing_docs" cargo doc --offline --no-deps)
-    run_snippet HACKING.md package-rust .
-    cp "rust/target/package/$crate" out/packages/
-    tar xzf "out/packages/$crate" -C "$work"
-    holds_project_files "$work/orv-pill-$version" LICENSE tests/cases.tsv
+    tar xzf "out/packages/$crate.crate" -C "$work"
+    holds_project_files "$work/$crate" LICENSE tests/cases.tsv
     grep -qxF "rust-version = \"$(/usr/bin/rustc --version | grep -oE '[0-9]+\.[0-9]+')\"" \
         rust/Cargo.toml || { echo "rust-version is not Debian's rustc's" >&2; return 1; }
+    (cd "$work" && PATH=/usr/bin:$PATH cargo new --offline --quiet --name project project)
+    cp "out/packages/$crate.crate" "$work/project/"
+    readme_example rust "$work/project" /usr/bin src/main.rs cargo run --offline --quiet
+    # cargo test alone passes a crate that lost tests/cases.rs: naming it makes that an error.
     for bin in /usr/bin "$(dirname "$(command -v cargo)")"; do
-        toolchain=$work/$("$bin/rustc" --version | cut -d' ' -f2)
-        (cd "$work" && PATH=$bin:$PATH cargo new --offline --quiet --name project "$toolchain")
-        cp "out/packages/$crate" "$toolchain/"
-        readme_example rust "$toolchain" "$bin" src/main.rs cargo run --offline --quiet
-        (cd "$toolchain/orv-pill-$version" && PATH=$bin:$PATH cargo test --offline)
+        (cd "$work/$crate" && export PATH=$bin:$PATH && cargo test --offline --lib --test cases &&
+            cargo test --offline --doc)
     done
 }
 
 # Package validation, the recommended analyzers, nullable annotations, warnings as errors; README's
 # example in a fresh console project, warning-free, and a later restore from an empty cache; the
-# xunit tests on the package.
+# xunit tests on the package, which fail when they find no test.
 csharp_port() {
-    local work=$PWD/out/ci/csharp version
-    version=$(tools/version)
-    export NUGET_PACKAGES=$work/nuget DOTNET_CLI_TELEMETRY_OPTOUT=1 DOTNET_NOLOGO=1
-    rm -rf "$work" csharp/*/bin csharp/*/obj out/packages/Orv.Pill.* &&
-        mkdir -p "$work/project/packages" out/packages
-    run_snippet HACKING.md package-csharp .
-    [ -f "out/packages/Orv.Pill.$version.snupkg" ]
-    cp out/packages/*.nupkg "$work/project/packages/"
+    local work=$PWD/out/ci/csharp
+    export NUGET_PACKAGES=$work/nuget
+    package csharp "out/packages/Orv.Pill.$version."{nupkg,snupkg}
+    mkdir -p "$work/project/packages"
+    cp "out/packages/Orv.Pill.$version.nupkg" "$work/project/packages/"
     cmake -E chdir "$work" cmake -E tar xf "$PWD/out/packages/Orv.Pill.$version.nupkg" LICENSE
     holds_project_files "$work" LICENSE
     (cd "$work/project" && dotnet new console --force >/dev/null)
     readme_example csharp "$work/project" "" Program.cs dotnet run -p:TreatWarningsAsErrors=true
     rm -rf "$NUGET_PACKAGES" "$work/project/obj" && (cd "$work/project" && dotnet restore)
-    dotnet test csharp/Orv.Pill.Tests "-p:OrvPillVersion=$version" \
+    dotnet test "$work/clone/csharp/Orv.Pill.Tests" "-p:OrvPillVersion=$version" \
         "-p:RestoreAdditionalProjectSources=$PWD/out/packages"
 }
 
 # HACKING.md's commands in two clones at two paths give the same wheel, tarball, crate and DLL.
 packages_reproducible() {
-    local work=$PWD/out/ci/reproducible version clone file
-    version=$(tools/version)
-    rm -rf "$work"
+    local work=$PWD/out/ci/reproducible clone file
+    rm -rf "$work" && mkdir -p "$work"
     for clone in first second-at-another-path; do
-        git clone --quiet . "$work/$clone"
-        mkdir -p "$work/$clone/out/packages"
-        (cd "$work/$clone" && export DOTNET_CLI_TELEMETRY_OPTOUT=1 DOTNET_NOLOGO=1 &&
-            run_snippet HACKING.md package-python . /usr/bin &&
-            run_snippet HACKING.md package-node . && run_snippet HACKING.md package-rust . &&
-            run_snippet HACKING.md package-csharp . &&
-            cd out/packages && cp "../../rust/target/package/orv-pill-$version.crate" . &&
-            cmake -E tar xf "Orv.Pill.$version.nupkg" lib/netstandard2.0/Orv.Pill.dll
+        (build_packages "$work/$clone" python node rust csharp && cd "$work/$clone" &&
+            cmake -E tar xf "out/packages/Orv.Pill.$version.nupkg" lib/netstandard2.0/Orv.Pill.dll
         ) >"$work/$clone.log" 2>&1 || { cat "$work/$clone.log"; return 1; }
     done
-    for file in "orv_pill-$version-py3-none-any.whl" "orv-pill-$version.tgz" \
-        "orv-pill-$version.crate" lib/netstandard2.0/Orv.Pill.dll; do
-        cmp "$work"/{first,second-at-another-path}/out/packages/"$file"
+    for file in out/packages/{"orv_pill-$version-py3-none-any.whl","orv-pill-$version.tgz"} \
+        "rust/target/package/orv-pill-$version.crate" lib/netstandard2.0/Orv.Pill.dll; do
+        cmp "$work"/{first,second-at-another-path}/"$file"
         echo "the same: $file"
     done
 }
 
 leg port-versions "each port's version is the project's" port_versions
-leg python "Python package: wheel and sdist, validators, every CPython it claims" python_port
+leg python "Python package: wheel and sdist, validators, every CPython it claims (nox)" python_port
 leg node "Node package: npm tarball, validators, the oldest Node it claims and the newest LTS" \
     node_port
 leg rust "Rust package: crate, validators, rust-version and the newest stable" rust_port
