@@ -64,5 +64,5 @@ export function selectFailPill(driverLoaded, micState, error, steamVrRunning) {
 
 /** This package's version, "major.minor.patch". */
 export function libraryVersion() {
-  return '2.0.0';
+  return '2.1.0';
 }

@@ -83,6 +83,6 @@ namespace Orv
         }
 
         /// <summary>This package's version, "major.minor.patch".</summary>
-        public static string LibraryVersion => "2.0.0";
+        public static string LibraryVersion => "2.1.0";
     }
 }

@@ -9,7 +9,7 @@ from dataclasses import dataclass
 from typing import Optional, Union
 
 __all__ = ["FailKind", "FailPill", "select_fail_pill", "library_version", "__version__"]
-__version__ = "2.0.0"
+__version__ = "2.1.0"
 
 
 class FailKind(enum.IntEnum):
