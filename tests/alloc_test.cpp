@@ -54,21 +54,6 @@ std::optional<orv::FailPill> (*volatile opaqueSelect)(const orv::DriverStatus&,
                                                       const orv::CaptureStatus&,
                                                       bool) = orv::selectFailPill;
 
-// The path's inputs, built before any counting starts.
-struct Inputs {
-    orv::DriverStatus driver;
-    orv::CaptureStatus capture;
-    bool steamVrRunning;
-
-    explicit Inputs(const Path& path)
-        : capture{"idle", path.error, path.micState}, steamVrRunning(path.steamVrRunning) {
-        driver.loaded = path.loaded;
-    }
-    [[nodiscard]] std::optional<orv::FailPill> select() const {
-        return opaqueSelect(driver, capture, steamVrRunning);
-    }
-};
-
 // Skips each test where this program cannot count the selection's allocations as a release build
 // makes them, saying why. The preprocessor chooses, so that no build compiles a dead branch.
 class AllocationTest : public ::testing::Test {
@@ -80,41 +65,37 @@ protected:
     }
 };
 
-TEST_F(AllocationTest, EachPathAllocatesOnlyWhatItsTextsNeed) {
+// Each path allocates only what its texts need. Whichever of those allocations fails,
+// std::bad_alloc reaches the caller (the sanitizer builds show that nothing leaks); with memory,
+// the same call then gives the same pill.
+TEST_F(AllocationTest, EachPathAllocatesOnlyWhatItsTextsNeedAndPassesOnEachFailure) {
     for (const Path& path : kPaths) {
         SCOPED_TRACE(path.name);
-        const Inputs in(path);
+        // Built before any counting starts.
+        orv::DriverStatus driver;
+        driver.loaded = path.loaded;
+        const orv::CaptureStatus capture{"idle", path.error, path.micState};
+
         const long before = orv::test::allocationCount();
-        const std::optional<orv::FailPill> pill = in.select();
+        const std::optional<orv::FailPill> pill =
+            opaqueSelect(driver, capture, path.steamVrRunning);
         const long made = orv::test::allocationCount() - before;
-
         ASSERT_EQ(pill.has_value(), path.expectPill);
-        EXPECT_EQ(made, pill ? allocationsFor(*pill) : 0);
-    }
-}
+        const long needed = pill ? allocationsFor(*pill) : 0;
+        EXPECT_EQ(made, needed);
 
-// Whichever allocation of a pill fails, std::bad_alloc reaches the caller and no pill comes back
-// (the sanitizer builds show that nothing leaks); with memory, the same call then succeeds.
-TEST_F(AllocationTest, PassesEachAllocationFailureToTheCaller) {
-    for (const Path& path : kPaths) {
-        SCOPED_TRACE(path.name);
-        const Inputs in(path);
         long failures = 0;
-        std::optional<orv::FailPill> pill;
-        for (long k = 1; !pill && k <= 4; ++k) {
+        for (long k = 1; k <= needed; ++k) {
             orv::test::failAllocation(k);
             try {
-                pill = in.select();
-                if (!pill) {
-                    break;
-                }
+                static_cast<void>(opaqueSelect(driver, capture, path.steamVrRunning));
             } catch (const std::bad_alloc&) {
                 ++failures;
             }
         }
         orv::test::failAllocation(0);
-        ASSERT_EQ(pill.has_value(), path.expectPill);
-        EXPECT_EQ(failures, pill ? allocationsFor(*pill) : 0);
+        EXPECT_EQ(failures, needed);
+        EXPECT_EQ(opaqueSelect(driver, capture, path.steamVrRunning), pill);
     }
 }
 

@@ -1,11 +1,13 @@
 # Packs the build's release archive with cpack and unpacks it as <folder>/prefix, where it was not
 # packed, which the packing's own staging folder no longer is, and copies its program alone into
 # <folder>/alone; fails unless it holds the licence and the changelog:
-#   cmake -DCPACK=<cpack> -DBUILD=<build folder> -DFOLDER=<folder> -P unpack_archive.cmake
+#   cmake -DCPACK=<cpack> -DBUILD=<build folder> -DCONFIG=<configuration> -DFOLDER=<folder>
+#         -P unpack_archive.cmake
+# A build of several configurations packs the one named.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${FOLDER}")
-execute_process(COMMAND "${CPACK}" --config "${BUILD}/CPackConfig.cmake" -B "${FOLDER}"
-    OUTPUT_VARIABLE log ERROR_VARIABLE log RESULT_VARIABLE failed)
+execute_process(COMMAND "${CPACK}" --config "${BUILD}/CPackConfig.cmake" -C "${CONFIG}"
+    -B "${FOLDER}" OUTPUT_VARIABLE log ERROR_VARIABLE log RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "cpack failed: ${log}")
 endif()
