@@ -4,6 +4,7 @@
 windows() {
     rm -rf out/wine out/ci/home && mkdir -p out/ci/home
     HOME=$PWD/out/ci/home cmake --workflow --preset mingw
+    WINEPREFIX=$PWD/out/wine wineserver -w # so that no Wine server outlives the leg
 }
 
 # The DLL through tools/with-wine, beside which a second one stops, saying why.
