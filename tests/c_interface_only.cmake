@@ -1,8 +1,9 @@
 # Holds the compiled library to the C interface alone: no C++ name or C++ runtime symbol among its
 # symbols, defined or called; an ELF shared library or a DLL exports the two functions of
-# <orv/pill_c.h> and nothing else, the ELF one under the soname SONAME; a DLL imports only what every
-# Windows has. A .dylib's exports are not read: the test says it skipped.
-#   cmake -DLIBRARY=<file> -DNM=<nm> -DOBJDUMP=<objdump> [-DSONAME=<soname>] -P c_interface_only.cmake
+# <orv/pill_c.h> and nothing else, the ELF one under the soname SONAME; a DLL imports only what
+# every Windows has. A .dylib's exports are not read: the test says it skipped.
+#   cmake -DLIBRARY=<file> -DNM=<nm> -DOBJDUMP=<objdump> -DSONAME=<soname>
+#         -P c_interface_only.cmake
 cmake_minimum_required(VERSION 3.25)
 execute_process(COMMAND "${NM}" "${LIBRARY}" OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)
 # Mach-O puts one more underscore before every name: __Z, ___gxx_.
@@ -23,7 +24,8 @@ elseif(LIBRARY MATCHES "\\.so")
     execute_process(COMMAND "${NM}" -D --defined-only "${LIBRARY}" OUTPUT_VARIABLE table
         COMMAND_ERROR_IS_FATAL ANY)
     string(REGEX MATCHALL "[A-Za-z0-9_]+\n" exports "${table}")
-    execute_process(COMMAND "${OBJDUMP}" -p "${LIBRARY}" OUTPUT_VARIABLE headers)
+    execute_process(COMMAND "${OBJDUMP}" -p "${LIBRARY}" OUTPUT_VARIABLE headers
+        COMMAND_ERROR_IS_FATAL ANY)
     if(NOT headers MATCHES "SONAME +${SONAME}\n")
         string(REGEX MATCH "SONAME +[^\n]*" found "${headers}")
         message(FATAL_ERROR "${LIBRARY} has the ${found}, not ${SONAME}")
