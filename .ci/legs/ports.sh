@@ -4,29 +4,21 @@ export DOTNET_CLI_TELEMETRY_OPTOUT=1 DOTNET_NOLOGO=1
 
 version=$(tools/version)
 
-# Clones the project to <clone> unless there, and builds there each <language>'s package with
-# HACKING.md's command as written, as a newcomer runs it: nothing made ready, their PATH.
-build_packages() {
-    local language
-    [ -d "$1" ] || git clone --quiet . "$1" || return
-    for language in "${@:2}"; do run_snippet HACKING.md "package-$language" "$1" || return; done
-}
-
-# Builds <language>'s package in a fresh clone, out/ci/<language>/clone, and copies its <file>s
-# (paths in the clone) into out/packages/, where the release takes them.
-package() {
-    local file
-    rm -rf "out/ci/$1"
-    build_packages "out/ci/$1/clone" "$1"
+# Builds <language>'s package with HACKING.md's command as written, as a newcomer runs it (a fresh
+# clone, nothing made ready, their PATH), in out/ci/<language>/clone and again in a clone at another
+# path, whose <same> (a path in the clone) must be the same bytes; copies the first clone's <file>s
+# into out/packages/, where the release takes them.
+package() { # <language> <same> <file>...
+    local work=out/ci/$1 clone file
+    rm -rf "$work"
+    for clone in clone again-at-another-path; do
+        git clone --quiet . "$work/$clone" && run_snippet HACKING.md "package-$1" "$work/$clone" ||
+            return
+    done
+    cmp "$work"/{clone,again-at-another-path}/"$2"
+    echo "the same from two clones: $2"
     mkdir -p out/packages
-    for file in "${@:2}"; do cp "out/ci/$1/clone/$file" out/packages/; done
-}
-
-# The unpacked package <folder> holds the project's LICENSE at <licence>, and its table at <table>.
-holds_project_files() {
-    cmp LICENSE "$1/$2"
-    [ -z "${3:-}" ] || cmp tests/cases.tsv "$1/$3"
-    echo "$1: the project's licence${3:+ and table}"
+    for file in "${@:3}"; do cp "$work/clone/$file" out/packages/; done
 }
 
 # In <project>, with <bin> first on PATH if given: README's <language>-install, then its
@@ -34,7 +26,7 @@ holds_project_files() {
 readme_example() {
     local language=$1 project=$2 bin=$3 file=$4 printed
     run_snippet README.md "$language-install" "$project" "$bin"
-    doc_snippet README.md "$language-example" >"$project/$file"
+    doc_snippet README.md "$language-example" "$project/$file"
     local pill="Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]"
     printed=$(cd "$project" && PATH=${bin:+$bin:}$PATH "${@:5}" 2>&1)
     [ "$printed" = "$pill" ] || { echo "README's $language example printed: $printed" >&2; return 1; }
@@ -53,33 +45,34 @@ port_versions() {
 
 python_port() {
     local work=$PWD/out/ci/python sdist=orv_pill-$version
-    local wheel=$PWD/out/packages/$sdist-py3-none-any.whl
-    package python "out/packages/$sdist"{.tar.gz,-py3-none-any.whl}
+    local wheel=out/packages/$sdist-py3-none-any.whl
+    package python "$wheel" "$wheel" "out/packages/$sdist.tar.gz"
     twine check --strict "$wheel" "out/packages/$sdist.tar.gz"
     tar xzf "out/packages/$sdist.tar.gz" -C "$work"
     (cd "$work/$sdist" && /usr/bin/python3 -m mypy orv_pill)
-    holds_project_files "$work/$sdist" LICENSE tests/cases.tsv
+    cmp LICENSE "$work/$sdist/LICENSE"
+    cmp tests/cases.tsv "$work/$sdist/tests/cases.tsv"
     /usr/bin/python3 -m zipfile -e "$wheel" "$work/wheel"
     [ -f "$work/wheel/orv_pill/py.typed" ] || { echo "the wheel has no py.typed" >&2; return 1; }
-    holds_project_files "$work/wheel" "$sdist.dist-info/LICENSE"
+    cmp LICENSE "$work/wheel/$sdist.dist-info/LICENSE"
     python3 -m venv "$work/venv" && cp "$wheel" "$work/venv/"
     readme_example python "$work/venv" "$work/venv/bin" example.py python example.py
     # pyenv shows nox its CPythons once they are selected, as `pyenv shell` selects them.
     (cd "$work/$sdist" &&
-        PYENV_VERSION=$(pyenv versions --bare 2>/dev/null | paste -sd:) nox -- "$wheel")
+        PYENV_VERSION=$(pyenv versions --bare 2>/dev/null | paste -sd:) nox -- "$OLDPWD/$wheel")
 }
 
 node_port() {
-    local work=$PWD/out/ci/node tarball=orv-pill-$version.tgz
+    local work=$PWD/out/ci/node tarball=orv-pill-$version.tgz engines
     local versions=$work/clone/node/versions
     local oldest=$versions/node_modules/node-oldest/bin
-    package node "out/packages/$tarball"
+    package node "out/packages/$tarball" "out/packages/$tarball"
     (cd "$work/clone/node" && npm ci --no-audit --no-fund --loglevel=error && npm run -s lint &&
         npm publish --dry-run --loglevel=warn)
     tar xzf "out/packages/$tarball" -C "$work"
-    holds_project_files "$work/package" LICENSE test/cases.tsv
+    cmp LICENSE "$work/package/LICENSE"
+    cmp tests/cases.tsv "$work/package/test/cases.tsv"
     (cd "$versions" && npm ci --no-audit --no-fund --loglevel=error)
-    local engines
     engines=$(node -p 'require("./node/package.json").engines.node')
     [ "$engines" = ">=$("$oldest/node" -p process.versions.node)" ] ||
         { echo "engines ($engines) does not name node/versions' oldest Node" >&2; return 1; }
@@ -91,7 +84,7 @@ node_port() {
 
 rust_port() {
     local work=$PWD/out/ci/rust crate=orv-pill-$version bin
-    package rust "rust/target/package/$crate.crate"
+    package rust "rust/target/package/$crate.crate" "rust/target/package/$crate.crate"
     if [ -e rust/build.rs ] || grep -qE '^\[(build-)?dependencies|^build *=' rust/Cargo.toml; then
         echo "the crate has a dependency or a build script, which README says it has not" >&2
         return 1
@@ -100,7 +93,8 @@ rust_port() {
         cargo clippy --offline --all-targets -- -D warnings -W clippy::pedantic &&
         RUSTDOCFLAGS="-D missing_docs" cargo doc --offline --no-deps)
     tar xzf "out/packages/$crate.crate" -C "$work"
-    holds_project_files "$work/$crate" LICENSE tests/cases.tsv
+    cmp LICENSE "$work/$crate/LICENSE"
+    cmp tests/cases.tsv "$work/$crate/tests/cases.tsv"
     grep -qxF "rust-version = \"$(/usr/bin/rustc --version | grep -oE '[0-9]+\.[0-9]+')\"" \
         rust/Cargo.toml || { echo "rust-version is not Debian's rustc's" >&2; return 1; }
     (cd "$work" && PATH=/usr/bin:$PATH cargo new --offline --quiet --name project project)
@@ -117,31 +111,17 @@ rust_port() {
 csharp_port() {
     local work=$PWD/out/ci/csharp
     export NUGET_PACKAGES=$work/nuget
-    package csharp "out/packages/Orv.Pill.$version."{nupkg,snupkg}
+    package csharp csharp/Orv.Pill/bin/Release/netstandard2.0/Orv.Pill.dll \
+        "out/packages/Orv.Pill.$version."{nupkg,snupkg}
     mkdir -p "$work/project/packages"
     cp "out/packages/Orv.Pill.$version.nupkg" "$work/project/packages/"
     cmake -E chdir "$work" cmake -E tar xf "$PWD/out/packages/Orv.Pill.$version.nupkg" LICENSE
-    holds_project_files "$work" LICENSE
+    cmp LICENSE "$work/LICENSE"
     (cd "$work/project" && dotnet new console --force >/dev/null)
     readme_example csharp "$work/project" "" Program.cs dotnet run -p:TreatWarningsAsErrors=true
     rm -rf "$NUGET_PACKAGES" "$work/project/obj" && (cd "$work/project" && dotnet restore)
     dotnet test "$work/clone/csharp/Orv.Pill.Tests" "-p:OrvPillVersion=$version" \
         "-p:RestoreAdditionalProjectSources=$PWD/out/packages"
-}
-
-packages_reproducible() {
-    local work=$PWD/out/ci/reproducible clone file
-    rm -rf "$work" && mkdir -p "$work"
-    for clone in first second-at-another-path; do
-        (build_packages "$work/$clone" python node rust csharp && cd "$work/$clone" &&
-            cmake -E tar xf "out/packages/Orv.Pill.$version.nupkg" lib/netstandard2.0/Orv.Pill.dll
-        ) >"$work/$clone.log" 2>&1 || { cat "$work/$clone.log"; return 1; }
-    done
-    for file in out/packages/{"orv_pill-$version-py3-none-any.whl","orv-pill-$version.tgz"} \
-        "rust/target/package/orv-pill-$version.crate" lib/netstandard2.0/Orv.Pill.dll; do
-        cmp "$work"/{first,second-at-another-path}/"$file"
-        echo "the same: $file"
-    done
 }
 
 leg port-versions "each port's version is the project's" port_versions
@@ -150,4 +130,3 @@ leg node "Node package: npm tarball, validators, the oldest Node it claims and t
     node_port
 leg rust "Rust package: crate, validators, rust-version and the newest stable" rust_port
 leg csharp "C# package: .nupkg and .snupkg, validators, fresh console project, xunit" csharp_port
-leg reproducible "the four packages the same from two clones at two paths" packages_reproducible
