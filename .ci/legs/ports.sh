@@ -29,7 +29,7 @@ readme_example() {
     doc_snippet README.md "$language-example" "$project/$file"
     local pill="Mic access blocked [Open Windows mic settings -> ms-settings:privacy-microphone]"
     printed=$(cd "$project" && PATH=${bin:+$bin:}$PATH "${@:5}" 2>&1)
-    [ "$printed" = "$pill" ] || { echo "README's $language example printed: $printed" >&2; return 1; }
+    [ "$printed" = "$pill" ] || { echo "README's $language example printed: $printed" >&2; false; }
 }
 
 port_versions() {
