@@ -1,7 +1,8 @@
 # orv_add_output_test(<name> <expect> [<program>]): a test that runs orv-selftest (or the program
 # at the path given) and holds its standard output, standard error and exit status to <expect>
 # exactly (see tests/expect_output.cmake).
-set(ORV_EXPECT_OUTPUT_SCRIPT "${PROJECT_SOURCE_DIR}/tests/expect_output.cmake")
+# tests/consumer, a project of its own, includes it too.
+set(ORV_EXPECT_OUTPUT_SCRIPT "${CMAKE_CURRENT_LIST_DIR}/../tests/expect_output.cmake")
 # A Windows console program writes CR LF, whether it was built there or cross-compiled.
 if(WIN32)
     set(ORV_EXPECT_CRLF ON)
